@@ -1,0 +1,36 @@
+// Writes log lines to one text file: a five-line header when the file is first used in the
+// process, a marker per line for its level, and indentation driven by the indent levels.
+// Each line opens, appends and closes the file, so it is on disk when Write returns.
+#ifndef TOLM_UTILS_LOGGER_CLOGFILE_H
+#define TOLM_UTILS_LOGGER_CLOGFILE_H
+
+#include <map>
+#include <string>
+
+namespace tolm {
+
+class CLogFile {
+public:
+    // Empties the file and writes the header unless the last CLogFile of the process was
+    // made for the same name, in which case it appends.
+    CLogFile(const std::string& fileName, const std::string& versionText);
+
+    void Write(const std::string& line, int level);
+
+    // The header's date line format and build line, exposed for tests.
+    static std::string BuildLine();
+
+private:
+    std::string MarkerFor(int level);
+    void WriteHeader();
+
+    std::string myFileName;
+    std::string myVersionText;
+    int myIndent = 0;
+    std::string myIndentUnit = "  ";
+    std::map<int, std::string> myMarkers;
+};
+
+}  // namespace tolm
+
+#endif

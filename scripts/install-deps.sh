@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, and with --test those the tests need too.
+# Only missing packages are fetched; sudo is used only when not already root.
+set -euo pipefail
+
+packages=(build-essential cmake pkg-config
+          libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-gfx1.2-dev)
+if [ "${1:-}" = "--test" ]; then
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev
+               xvfb xauth xdotool imagemagick x11-apps libx11-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+echo "installing: ${missing[*]}"
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
