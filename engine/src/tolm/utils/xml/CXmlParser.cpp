@@ -107,8 +107,8 @@ void CXmlParser::ProcessTag() {
     if (tag[0] == '!') return;
     if (tag.find('=') != std::string::npos) tag = ParseAttributes(tag);
     if (tag.empty()) {
-        // Attributes of a tag without a name belong to nothing; they must not reach the
-        // next element.
+        // Should a tag ever come out without a name, its attributes belong to nothing and
+        // must not reach the next element.
         myAttributes.clear();
         return;
     }
