@@ -11,10 +11,10 @@ std::map<std::string, std::vector<CTaskLibraries::Entry>>& CTaskLibraries::Libra
     return libraries;
 }
 
-void CTaskLibraries::Load(const std::string& library) {
+void CTaskLibraries::Load(const std::string& library, CTaskFactory* factory) {
     const auto found = Libraries().find(library);
     if (found == Libraries().end()) return;
-    CTaskFactory* factory = CSingletonPtr<CTaskFactory>::Get();
+    if (factory == nullptr) factory = CSingletonPtr<CTaskFactory>::Get();
     for (const Entry& entry : found->second) {
         if (!factory->IsTypeRegistered(entry.typeName)) {
             factory->RegisterType(entry.typeName, entry.makeCreator());

@@ -15,13 +15,15 @@
 
 namespace tolm {
 
+class CTaskFactory;
+
 class CTaskLibraries {
 public:
     using CreatorMaker = std::function<std::unique_ptr<CTaskCreator>()>;
 
     // Names compare case-sensitively. An unknown library registers nothing and reports
-    // nothing; loading twice adds nothing new.
-    static void Load(const std::string& library);
+    // nothing; loading twice adds nothing new. Without a factory: the process-wide one.
+    static void Load(const std::string& library, CTaskFactory* factory = nullptr);
     // Adds a type to a library (static initialisation).
     static void Declare(const std::string& library, const std::string& typeName,
                         CreatorMaker makeCreator);
