@@ -150,14 +150,6 @@ TEST_F(CConsoleTest, CompoundLinesAndComments) {
     EXPECT_EQ(myConsole.Execute(" // leading blank then comment;"), "\n");
 }
 
-TEST_F(CConsoleTest, CaseRules) {
-    EXPECT_EQ(myConsole.Execute("ProBe"), "probed");
-    myConsole.SetCaseSensitive(true);
-    myConsole.AddCommand("Exact", &myInner);
-    EXPECT_EQ(myConsole.Execute("exact"), "exact");
-    EXPECT_EQ(myConsole.Execute("Exact"), "from inner");
-}
-
 TEST_F(CConsoleTest, PlainConsoleRunsNamespaceRestInItself) {
     EXPECT_EQ(myConsole.Execute("Anything::probe(1)"), "probed");
     EXPECT_EQ(myConsole.Execute("::probe"), "");

@@ -56,20 +56,6 @@ TEST_F(CTaskFactoryTest, SecondTaskUnderTakenNameRunsButNameAddressesTheFirst) {
     EXPECT_EQ(Scheduler().GetRunningTasks().front()->GetPriority(), 20);
 }
 
-TEST_F(CTaskFactoryTest, StopLogsFirstAndKeepsTheTaskAddressable) {
-    Factory().StartTask("recorder", "r", 10, nullptr);
-    Factory().StopTask("r");
-    EXPECT_EQ(myLog->Lines(), (Lines{"CTaskFactory::StopTask() called\n"}));
-    EXPECT_TRUE(Factory().FindTask("r")->IsDead());
-}
-
-TEST_F(CTaskFactoryTest, ParkedTaskWaitsForResume) {
-    Factory().StartTask("parker", "p", 10, nullptr);
-    EXPECT_TRUE(Scheduler().GetRunningTasks().empty());
-    Factory().ResumeTask("p");
-    EXPECT_EQ(RunningNames(), (Lines{"p"}));
-}
-
 TEST_F(CTaskFactoryTest, TaskLibrariesRegisterTheirTypesOnlyWhenLoaded) {
     EXPECT_TRUE(CTaskLibraries::GetTypes("sdl").empty());  // its tasks are not built yet
     CTaskFactory factory;

@@ -24,15 +24,6 @@ TEST_F(CTaskSchedulerTest, EqualPrioritiesGoInFrontOfEarlierOnes) {
     EXPECT_EQ(Journal(), (Lines{"update low", "update second", "update first"}));
 }
 
-TEST_F(CTaskSchedulerTest, NegativeAndLargePrioritiesCompareSigned) {
-    CRecordingTask big(2147483647, "big"), negative(-5, "negative"), zero(0, "zero");
-    for (CTask* task :
-         {static_cast<CTask*>(&big), static_cast<CTask*>(&negative), static_cast<CTask*>(&zero)}) {
-        Scheduler().AddTask(task);
-    }
-    EXPECT_EQ(RunningNames(), (Lines{"negative", "zero", "big"}));
-}
-
 TEST_F(CTaskSchedulerTest, FailedStartParksUntilResumedWithoutAnotherStart) {
     CRecordingTask task(10, "t");
     task.myStartResult = false;
@@ -115,14 +106,6 @@ class CTimedTaskTest : public CRuntimeTest {
 protected:
     CScopedManualTime myClock{1000};
 };
-
-TEST_F(CTimedTaskTest, GroupStaysParkedUntilATimedTaskArrives) {
-    EXPECT_TRUE(RunningNames().empty());
-    CRecordingTask timed(10, "timed");
-    timed.SetInterval(100);
-    Scheduler().AddTask(&timed);
-    EXPECT_EQ(RunningNames(), (Lines{"TimedTasks"}));
-}
 
 TEST_F(CTimedTaskTest, LateFirstUpdateCatchesUpAndEqualDueTimeWaits) {
     CRecordingTask timed(10, "timed");

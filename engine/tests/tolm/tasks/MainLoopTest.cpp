@@ -133,11 +133,5 @@ TEST_F(CApplicationTest, RunsTheScriptAndShutsDownInOrder) {
               std::string::npos);
 }
 
-TEST_F(CApplicationTest, MissingScriptRunsNothing) {
-    CApplication application(0, nullptr);
-    EXPECT_FALSE(application.RunOnce());
-    EXPECT_EQ(application.Run(), 0);
-}
-
 }  // namespace
 }  // namespace tolm::test
