@@ -70,19 +70,21 @@ TEST_F(CMainLoopTest, PausingStoppingAndDestroyingDuringAPassKeepThePassValid) {
     Start("c", 3);
     auto* d = new CRecordingTask(4, "d");
     Scheduler().AddTask(d);
+    Start("e", 5);
     a->myOnUpdate = [a, d] {
         if (a->myUpdates != 1) return;
         Scheduler().PauseTask(a);
         Scheduler().PauseTask(Factory().FindTask("b"));
+        Factory().StopTask("c");
         delete d;
     };
     Journal().clear();
     Scheduler().RunOnce();
-    EXPECT_EQ(Journal(), (Lines{"update a", "pause a", "pause b", "update c"}));
-    EXPECT_EQ(RunningNames(), (Lines{"c"}));
+    EXPECT_EQ(Journal(), (Lines{"update a", "pause a", "pause b", "stop c", "update e"}));
+    EXPECT_EQ(RunningNames(), (Lines{"c", "e"}));  // c leaves at the start of the next pass
     Factory().ResumeTask("a");
     Scheduler().RunOnce();
-    EXPECT_EQ(RunningNames(), (Lines{"a", "c"}));
+    EXPECT_EQ(RunningNames(), (Lines{"a", "e"}));
 }
 
 class CCountingThread : public CFakeThread {
