@@ -1,0 +1,68 @@
+// Cost of the runtime core's hot paths: one main-loop pass over ten trivial tasks, and one
+// typical script line in the process-wide console. Log output is detached from the file
+// while measuring (the logger still formats and splits every line, but nothing is
+// written), so the figures are the interpreter's and the factory's own cost.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/tasks/CConsoleHolder.h"
+#include "tolm/tasks/CTaskScheduler.h"
+#include "tolm/utils/logger/CLogger.h"
+
+namespace {
+
+class CTrivialTask : public tolm::CTask {
+public:
+    CTrivialTask(int priority) : CTask(priority, "trivial") {}
+    void Update() override { benchmark::DoNotOptimize(++myCount); }
+    long myCount = 0;
+};
+
+constexpr int kTasks = 10;
+
+void BM_MainLoopPass(benchmark::State& state) {
+    tolm::CTaskScheduler* scheduler = tolm::CSingletonPtr<tolm::CTaskScheduler>::Get();
+    std::vector<std::unique_ptr<CTrivialTask>> tasks;
+    for (int i = 0; i < kTasks; ++i) {
+        tasks.push_back(std::make_unique<CTrivialTask>(i * 10));
+        scheduler->AddTask(tasks.back().get());
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(scheduler->RunOnce());
+    state.counters["per_task_update"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * kTasks,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    tasks.clear();
+    tolm::CSingletonPtr<tolm::CTaskScheduler>::Delete();
+}
+BENCHMARK(BM_MainLoopPass);
+
+// Runs one line repeatedly with the log file detached.
+void RunLine(benchmark::State& state, const char* line) {
+    tolm::CConsole* console = tolm::GetConsole();
+    tolm::CLogger& logger = tolm::Logger();
+    logger.RemoveListener(logger.GetDefaultListener());
+    for (auto _ : state) benchmark::DoNotOptimize(console->Execute(line));
+    logger.AddListener(logger.GetDefaultListener());
+}
+
+void BM_StartTaskUnknownType(benchmark::State& state) {
+    RunLine(state, "starttask(\"x\", \"y\", 10, 1, 2)");
+}
+BENCHMARK(BM_StartTaskUnknownType);
+
+void BM_Assignment(benchmark::State& state) {
+    RunLine(state, "a = 5");
+}
+BENCHMARK(BM_Assignment);
+
+void BM_RoutedLine(benchmark::State& state) {
+    RunLine(state, "Audio::PlayEffect( \"data/sfx/fan_hit.wav\" );");
+}
+BENCHMARK(BM_RoutedLine);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,56 @@
+# Shared by the end-to-end scripts: each runs the built program in a fresh directory with
+# its own autoexec.txt and checks the exit code and log.txt.
+set -u
+
+e2e_setup() {
+    tolm=$(realpath "$1")
+    source_dir=$(realpath "$2")
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    cd "$work" || exit 1
+}
+
+fail() {
+    echo "FAIL: $*"
+    echo "--- log.txt"
+    cat log.txt 2>/dev/null
+    echo "--- stderr"
+    cat stderr.txt 2>/dev/null
+    exit 1
+}
+
+# Runs the program; a loop that does not end is a failure, not a hung test.
+run_tolm() {
+    timeout 60 "$tolm" >stdout.txt 2>stderr.txt
+    rc=$?
+    [ "$rc" -eq 0 ] || fail "exit code $rc"
+}
+
+HYPHENS="( ) --------------------------------------------------------------"
+
+expect_header() {
+    [ -f log.txt ] || fail "no log.txt"
+    [ "$(sed -n 1p log.txt)" = "$HYPHENS" ] || fail "header line 1"
+    sed -n 2p log.txt | grep -qE '^\( \) New log created on [A-Z][a-z]{2},[A-Z][a-z]{2} [0-9]{2},[0-9]{2}:[0-9]{2} (AM|PM)$' ||
+        fail "header line 2"
+    [ "$(sed -n 3p log.txt)" = "( ) Using Tolm version 0.22" ] || fail "header line 3"
+    sed -n 4p log.txt | grep -q '^( ) Build in .* at ' || fail "header line 4"
+    [ "$(sed -n 5p log.txt)" = "$HYPHENS" ] || fail "header line 5"
+}
+
+expect_line_count() {
+    [ "$(wc -l <log.txt)" -eq "$1" ] || fail "expected $1 log lines"
+}
+
+expect_line() {
+    grep -qxF -- "$1" log.txt || fail "missing log line: $1"
+}
+
+# Line numbers of two exact lines must be in this order.
+expect_order() {
+    local first second
+    first=$(grep -nxF -- "$1" log.txt | head -1 | cut -d: -f1)
+    second=$(grep -nxF -- "$2" log.txt | head -1 | cut -d: -f1)
+    [ -n "$first" ] && [ -n "$second" ] && [ "$first" -lt "$second" ] ||
+        fail "expected \"$1\" before \"$2\""
+}

@@ -1,0 +1,109 @@
+// Shared by the runtime-core tests: a task that writes what happens to it into a journal,
+// the test-only task types "recorder" and "parker", and a fixture that gives every test a
+// fresh scheduler, console and factory task set, whether tests run alone or together.
+#ifndef TOLM_TESTS_TASKS_TASKTESTSUPPORT_H
+#define TOLM_TESTS_TASKS_TASKTESTSUPPORT_H
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/CLogCapture.h"
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/tasks/CConsoleHolder.h"
+#include "tolm/tasks/CTask.h"
+#include "tolm/tasks/CTaskFactory.h"
+#include "tolm/tasks/CTaskScheduler.h"
+
+namespace tolm::test {
+
+inline std::vector<std::string>& Journal() {
+    static std::vector<std::string> journal;
+    return journal;
+}
+
+class CRecordingTask : public CTask {
+public:
+    CRecordingTask() = default;
+    CRecordingTask(int priority, const std::string& name) : CTask(priority, name) {}
+
+    bool Start(const CParameterList& parameters) override {
+        myParameters = parameters;
+        Journal().push_back("start " + GetName() + " " + std::to_string(parameters.Size()));
+        return myStartResult;
+    }
+    bool Start() override {
+        Journal().push_back("start " + GetName());
+        return myStartResult;
+    }
+    void Update() override {
+        Journal().push_back("update " + GetName());
+        ++myUpdates;
+        if (myOnUpdate) myOnUpdate();
+    }
+    void OnStop() override { Journal().push_back("stop " + GetName()); }
+    void OnPause() override { Journal().push_back("pause " + GetName()); }
+    void OnResume() override { Journal().push_back("resume " + GetName()); }
+    bool HandleCommand(const std::string& line) override {
+        Journal().push_back("command " + GetName() + " " + line);
+        return myAcceptsCommands;
+    }
+    bool PausesWhenInactive() const override { return myPausesWhenInactive; }
+
+    bool myStartResult = true;
+    bool myAcceptsCommands = true;
+    bool myPausesWhenInactive = false;
+    int myUpdates = 0;
+    CParameterList myParameters;
+    std::function<void()> myOnUpdate;
+};
+
+class CParkingTask : public CRecordingTask {
+public:
+    CParkingTask() { myStartResult = false; }
+};
+
+inline CTaskScheduler& Scheduler() {
+    return *CSingletonPtr<CTaskScheduler>::Get();
+}
+inline CTaskFactory& Factory() {
+    return *CSingletonPtr<CTaskFactory>::Get();
+}
+
+inline CRecordingTask* FindRecorder(const std::string& name) {
+    return dynamic_cast<CRecordingTask*>(Factory().FindTask(name));
+}
+
+inline std::vector<std::string> RunningNames() {
+    std::vector<std::string> names;
+    for (CTask* task : Scheduler().GetRunningTasks()) names.push_back(task->GetName());
+    return names;
+}
+
+class CRuntimeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Reset();
+        myLog = std::make_unique<CLogCapture>();
+    }
+    void TearDown() override {
+        myLog.reset();
+        Reset();
+    }
+
+    static void Reset() {
+        Factory().DeleteAllTasks();
+        CSingletonPtr<CTaskScheduler>::Delete();
+        CSingletonPtr<CConsoleHolder>::Delete();
+        Journal().clear();
+    }
+
+    std::unique_ptr<CLogCapture> myLog;
+};
+
+}  // namespace tolm::test
+
+#endif
