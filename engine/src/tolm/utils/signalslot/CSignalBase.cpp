@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "tolm/utils/logger/CLogger.h"
+#include "tolm/utils/signalslot/SignalSlot.h"
+#include "tolm/utils/xml/CXmlFileSys.h"
+#include "tolm/utils/xml/CXmlNode.h"
 
 namespace tolm {
 
@@ -33,6 +36,29 @@ CSignalBase& CSignalBase::Connect(std::unique_ptr<CSlot> slot) {
     slot->myOwner = this;
     mySlots.push_back(slot.release());
     return *this;
+}
+
+void CSignalBase::Serialize(CXmlFileSys* filesys) {
+    if (filesys->IsWriting()) {
+        for (CSlot* slot : GetSlots()) {
+            if (!slot->IsNamed()) continue;
+            const std::pair<std::string, std::string> info = GetSlotInfo(slot);
+            if (info.first.empty() || info.second.empty()) continue;
+            filesys->BeginNode("Slot");
+            filesys->AddAttribute("target", info.first);
+            filesys->AddAttribute("function", info.second);
+            filesys->EndNode("Slot");
+        }
+        return;
+    }
+    const CXmlNode* current = filesys->GetCurrentNode();
+    for (int i = 0; i < current->GetChildCount(); ++i) {
+        const CXmlNode* child = current->GetChild(i);
+        if (!child || child->GetName() != "Slot") continue;
+        if (!child->HasAttribute("target") || !child->HasAttribute("function")) continue;
+        Connect(CreateSlot(child->GetAttribute("target").GetString(),
+                           child->GetAttribute("function").GetString()));
+    }
 }
 
 std::vector<CSlot*> CSignalBase::GetSlots() const {

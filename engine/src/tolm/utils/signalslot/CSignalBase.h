@@ -12,6 +12,8 @@
 
 namespace tolm {
 
+class CXmlFileSys;
+
 class CSignalBase {
 public:
     CSignalBase() = default;
@@ -23,6 +25,11 @@ public:
     // belongs to this signal stays where it is; one that belongs to another signal moves
     // here; one whose arguments do not fit is deleted with a warning.
     CSignalBase& Connect(std::unique_ptr<CSlot> slot);
+
+    // Writes each named connection as <Slot function=".." target=".." />, or connects the
+    // slots described by such elements after the present ones. Connections whose object
+    // or slot is unknown are dropped silently.
+    void Serialize(CXmlFileSys* filesys);
 
     // Connected slots in calling order.
     std::vector<CSlot*> GetSlots() const;

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "support/TestFiles.h"
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/utils/signalslot/CSSObjectRegistry.h"
 #include "tolm/utils/signalslot/CSignal.h"
 #include "tolm/utils/signalslot/SignalSlot.h"
+#include "tolm/utils/xml/XmlLoadSave.h"
 
 namespace tolm {
 namespace {
@@ -217,6 +219,60 @@ TEST_F(SignalSlot, SlotsMayDeleteSlotsTargetsOrTheSignalWhileItEmits) {
     EXPECT_EQ(gCalls, std::vector<std::string>{"probe"});
     EXPECT_EQ(owned, nullptr);
     EXPECT_EQ(deleted, 3);
+}
+
+TEST_F(SignalSlot, ConnectionsAreSavedAndRestoredInOrder) {
+    test::CTempDir dir;
+    const std::string file = dir.File("button.xml");
+    CTestTarget test1("test1");
+    CTestTarget test2("test2");
+    int deleted = 0;
+    {
+        CSignal<> signal;
+        signal.Connect(CreateSlot("test2", "TestSlot"))
+            .Connect(MakeSlot(&test1, &CTestTarget::Unregistered))
+            .Connect(std::make_unique<CProbeSlot>(&deleted))
+            .Connect(CreateSlot("test1", "TestSlot"));
+        ASSERT_TRUE(XmlSave(signal, file, "Button"));
+    }
+    EXPECT_EQ(test::ReadFile(file),
+              "<Button>\n"
+              "  <Slot function=\"TestSlot\" target=\"test2\" >\n"
+              "  </Slot>\n"
+              "  <Slot function=\"TestSlot\" target=\"test1\" >\n"
+              "  </Slot>\n"
+              "</Button>\n");
+
+    CSignal<> restored;
+    restored.Connect(CreateSlot("test1", "TestSlot"));
+    ASSERT_TRUE(XmlLoad(restored, file));
+    ASSERT_EQ(restored.GetSlots().size(), 3u);
+    EXPECT_EQ(GetSlotInfo(restored.GetSlots()[1]),
+              std::make_pair(std::string("test2"), std::string("TestSlot")));
+    restored.Emit();
+    EXPECT_EQ(gCalls, (std::vector<std::string>{"test1", "test2", "test1"}));
+}
+
+TEST_F(SignalSlot, RestoringSkipsElementsThatDescribeNoUsableSlot) {
+    test::CTempDir dir;
+    const std::string file = dir.File("drag.xml");
+    test::WriteFile(file,
+                    "<Window>\n"
+                    "<Slot function=\"Dragged\"></Slot>\n"
+                    "<Slot target=\"a\"></Slot>\n"
+                    "<Link function=\"Dragged\" target=\"a\"></Link>\n"
+                    "<Slot function=\"Dragged\" target=\"nobody\"></Slot>\n"
+                    "<Slot function=\"Missing\" target=\"a\"></Slot>\n"
+                    "<Slot function=\"TestSlot\" target=\"a\"></Slot>\n"
+                    "<Slot function=\"Dragged\" target=\"b\"></Slot>\n"
+                    "<Slot target=\"a\" function=\"Dragged\"></Slot>\n"
+                    "</Window>\n");
+    CTestTarget a("a");
+    CTestTarget b("b");
+    CSignal<int, int> dragged;
+    ASSERT_TRUE(XmlLoad(dragged, file));
+    dragged.Emit(1, 2);
+    EXPECT_EQ(gCalls, (std::vector<std::string>{"b 1,2", "a 1,2"}));
 }
 
 TEST_F(SignalSlot, TheObjectRegistryLivesWhileObjectsDo) {
