@@ -1,4 +1,5 @@
-// A slot that a signal with the argument types Args can call. Ownership as for CSlot.
+// A slot that a signal with the argument types Args can call; the signal checks the types
+// when it connects the slot. Ownership as for CSlot.
 #ifndef TOLM_UTILS_SIGNALSLOT_CCALLSLOT_H
 #define TOLM_UTILS_SIGNALSLOT_CCALLSLOT_H
 

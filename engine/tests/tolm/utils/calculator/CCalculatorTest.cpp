@@ -119,16 +119,6 @@ TEST(CInfixToPostfix, SignAfterAnOperandIsAnOperatorForEveryConverter) {
     EXPECT_EQ(type, CInfixToPostfix::TOKEN_OPERATOR);
 }
 
-TEST(CInfixToPostfix, Precedence) {
-    CInfixToPostfix converter;
-    EXPECT_EQ(converter.Precedence("+"), 0);
-    EXPECT_EQ(converter.Precedence("-"), 0);
-    EXPECT_EQ(converter.Precedence("*"), 1);
-    EXPECT_EQ(converter.Precedence("/"), 1);
-    EXPECT_EQ(converter.Precedence("("), 0);
-    EXPECT_EQ(converter.Precedence("**"), 0);
-}
-
 TEST(CPostfix, PiecesAndOperatorsOnTheStack) {
     struct SCase {
         const char* postfix;
