@@ -1,0 +1,23 @@
+// Subtraction for the postfix evaluator. A lone operand is taken as 0 - b: a minus read as
+// an operator in front of a single operand still negates it.
+#ifndef TOLM_UTILS_CALCULATOR_CSUBTRACTOPERATOR_H
+#define TOLM_UTILS_CALCULATOR_CSUBTRACTOPERATOR_H
+
+#include "tolm/utils/calculator/COperator.h"
+
+namespace tolm {
+
+template <class T>
+class CSubtractOperator : public COperator<T> {
+public:
+    void Apply(std::vector<T>& stack) const override {
+        if (stack.empty()) return;
+        const T b = this->Pop(stack);
+        const T a = stack.empty() ? T(0) : this->Pop(stack);
+        stack.push_back(a - b);
+    }
+};
+
+}  // namespace tolm
+
+#endif
