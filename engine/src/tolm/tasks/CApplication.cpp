@@ -1,0 +1,28 @@
+#include "tolm/tasks/CApplication.h"
+
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/tasks/CConsoleHolder.h"
+#include "tolm/tasks/CTaskScheduler.h"
+
+namespace tolm {
+
+CApplication::CApplication(int /*argc*/, char** /*argv*/) : myScriptFile("autoexec.txt") {
+    myScheduler = CSingletonPtr<CTaskScheduler>::Get();
+    GetConsole()->ExecuteFile(myScriptFile);
+}
+
+CApplication::~CApplication() {
+    myScheduler = nullptr;
+    CSingletonPtr<CTaskScheduler>::Delete();
+    CSingletonPtr<CConsoleHolder>::Delete();
+}
+
+int CApplication::Run() {
+    return myScheduler->Run();
+}
+
+bool CApplication::RunOnce() {
+    return myScheduler->RunOnce();
+}
+
+}  // namespace tolm

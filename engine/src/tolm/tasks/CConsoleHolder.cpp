@@ -1,0 +1,39 @@
+#include "tolm/tasks/CConsoleHolder.h"
+
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/tasks/CBasicCommand.h"
+#include "tolm/tasks/CCommandNamespaces.h"
+#include "tolm/utils/logger/CLogger.h"
+
+namespace tolm {
+
+CConsoleHolder::CConsoleHolder() : myCreator(std::make_unique<CConsoleCreator>()) {}
+
+CConsoleHolder::~CConsoleHolder() {
+    myCreator.reset();
+    myConsole.reset();
+    DeleteLogger();
+}
+
+CConsole* CConsoleHolder::GetConsole() {
+    if (!myConsole) {
+        myConsole = CreateConsole();
+        CBasicCommand::RegisterAll();
+        CommandNamespaces().Attach(CBasicCommand::kNamespace, myConsole.get());
+    }
+    return myConsole.get();
+}
+
+std::unique_ptr<CConsole> CConsoleHolder::CreateConsole() const {
+    return myCreator->Create();
+}
+
+CConsole* GetConsole() {
+    return CSingletonPtr<CConsoleHolder>::Get()->GetConsole();
+}
+
+std::unique_ptr<CConsole> CreateConsole() {
+    return CSingletonPtr<CConsoleHolder>::Get()->CreateConsole();
+}
+
+}  // namespace tolm
