@@ -1,6 +1,7 @@
 #include "tolm/utils/timer/CTimer.h"
 
 #include "tolm/utils/timer/SystemTime.h"
+#include "tolm/utils/xml/CXmlFileSys.h"
 
 namespace tolm {
 
@@ -19,15 +20,25 @@ CTimer& CTimer::operator=(const CTimer& other) {
     return *this;
 }
 
-types::ticks CTimer::GetTime() const { return myPaused ? myPausedAt : BaseTime() - myStart; }
+types::ticks CTimer::GetTime() const {
+    return myPaused ? myPausedAt : BaseTime() - myStart;
+}
 
-double CTimer::GetSeconds() const { return GetTime() / 1000.0; }
+double CTimer::GetSeconds() const {
+    return GetTime() / 1000.0;
+}
 
-types::ticks CTimer::GetTimeSinceUpdate() const { return GetTime() - myLastUpdate; }
+types::ticks CTimer::GetTimeSinceUpdate() const {
+    return GetTime() - myLastUpdate;
+}
 
-double CTimer::GetSecondsSinceUpdate() const { return GetTimeSinceUpdate() / 1000.0; }
+double CTimer::GetSecondsSinceUpdate() const {
+    return GetTimeSinceUpdate() / 1000.0;
+}
 
-void CTimer::Update() { myLastUpdate = GetTime(); }
+void CTimer::Update() {
+    myLastUpdate = GetTime();
+}
 
 void CTimer::Pause() {
     if (myPaused) return;
@@ -46,6 +57,30 @@ void CTimer::Reset() {
     myPausedAt = 0;
     myStart = BaseTime();
     myLastUpdate = 0;
+}
+
+void CTimer::Serialize(CXmlFileSys* filesys) {
+    if (filesys->IsWriting()) {
+        filesys->SetFile(__FILE__);
+        filesys->SetLine(__LINE__);
+        filesys->Write("time", GetTime());
+        if (myPaused) {
+            filesys->SetLine(__LINE__);
+            filesys->Write("pause", true);
+        }
+        return;
+    }
+    // Without a stored time a paused timer freezes where it stands.
+    types::ticks time = GetTime();
+    filesys->SetFile(__FILE__);
+    filesys->SetLine(__LINE__);
+    if (filesys->HasChild("time")) {
+        filesys->Read("time", time);
+        myStart = BaseTime() - time;
+    }
+    filesys->SetLine(__LINE__);
+    if (filesys->HasChild("pause")) filesys->Read("pause", myPaused);
+    if (myPaused) myPausedAt = time;
 }
 
 }  // namespace tolm

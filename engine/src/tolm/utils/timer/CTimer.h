@@ -8,6 +8,8 @@
 
 namespace tolm {
 
+class CXmlFileSys;
+
 class CTimer : public CTimeSource {
 public:
     // A null base means the process-wide system timer.
@@ -26,6 +28,9 @@ public:
     virtual void Pause();
     virtual void Resume();
     virtual void Reset();
+    // Members "time" and, when paused, "pause". Reading sets the start so that GetTime
+    // returns the stored time at once; a timer stored paused reads back frozen there.
+    virtual void Serialize(CXmlFileSys* filesys);
 
     bool IsPaused() const { return myPaused; }
     const CTimeSource* GetBaseTimer() const { return myBaseTimer; }
