@@ -5,11 +5,11 @@
 #ifndef TOLM_GFX_CGFXBUFFER_H
 #define TOLM_GFX_CGFXBUFFER_H
 
-#include <any>
 #include <string>
 
 #include "tolm/types/Color.h"
 #include "tolm/types/Rect.h"
+#include "tolm/utils/xml/CAnyContainer.h"
 
 namespace tolm {
 
@@ -45,7 +45,7 @@ public:
     virtual int GetFullHeight() const = 0;
     virtual int GetX() const = 0;
     virtual int GetY() const = 0;
-    virtual void SetOption(int option, const std::any& value) = 0;
+    virtual void SetOption(int option, const CAnyContainer& value) = 0;
     virtual bool Save(const std::string& filename) = 0;
     virtual std::string GetFilename() const = 0;
     virtual void Flip() = 0;

@@ -32,7 +32,7 @@ public:
     int GetFullHeight() const override { return 0; }
     int GetX() const override { return 0; }
     int GetY() const override { return 0; }
-    void SetOption(int, const std::any&) override {}
+    void SetOption(int, const CAnyContainer&) override {}
     bool Save(const std::string&) override { return false; }
     std::string GetFilename() const override { return ""; }
     void Flip() override {}

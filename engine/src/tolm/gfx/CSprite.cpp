@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <climits>
 
+#include "tolm/gfx/CSpriteFactory.h"
 #include "tolm/gfx/CSpriteLayer.h"
 #include "tolm/gfx/Gfx.h"
 #include "tolm/types/Color.h"
+#include "tolm/utils/xml/CXmlFileSys.h"
 
 namespace tolm {
 namespace {
@@ -26,7 +28,8 @@ CSprite::CSprite(CGfxBuffer* image) : myImage(image), mySource(image) {
     myImageRect = image->GetRect();
     myShowsScreen = image == Gfx::GetScreen();
     if (!myShowsScreen) {
-        myBackground = Gfx::NewBuffer(image->GetWidth(), image->GetHeight(), types::kColorKeyMagenta);
+        myBackground =
+            Gfx::NewBuffer(image->GetWidth(), image->GetHeight(), types::kColorKeyMagenta);
         myHasBackground = true;
     }
 }
@@ -232,7 +235,8 @@ void CSprite::SaveBackground(CSprite* target) {
     myBackgroundRect = myImageRect;
     if (!myHasBackground || target->GetImage() == nullptr) return;
     const int w = myBackground->GetWidth(), h = myBackground->GetHeight();
-    if (w < myImageRect.w || h < myImageRect.h || w > myImageRect.w + std::int64_t{kBackgroundSlack} ||
+    if (w < myImageRect.w || h < myImageRect.h ||
+        w > myImageRect.w + std::int64_t{kBackgroundSlack} ||
         h > myImageRect.h + std::int64_t{kBackgroundSlack}) {
         ReplaceBackground(myImageRect.w, myImageRect.h);
     }
@@ -297,6 +301,8 @@ void CSprite::SetLayer(CSpriteLayer* layer) {
     }
     myParent = layer;
     myDrawState = kErased;
+    // Not yet drawn on the new layer: its place must reach the screen's update list.
+    myDirty = layer != nullptr;
     if (layer != nullptr) layer->AddSprite(this);
 }
 
@@ -350,6 +356,54 @@ void CSprite::Rotate(float angle) {
     if (myHasBackground) ReplaceBackground(myImage->GetWidth(), myImage->GetHeight());
     myImageRect.w = myImage->GetWidth();
     myImageRect.h = myImage->GetHeight();
+}
+
+void CSprite::LoadPicture(const std::string& filename) {
+    FreePictures();
+    UseImage(Gfx::LoadImage(filename, types::kColorKeyMagenta));
+    if (myShowsScreen) return;
+    ReplaceBackground(myImage->GetWidth(), myImage->GetHeight());
+}
+
+void CSprite::Serialize(CXmlFileSys* filesys) {
+    filesys->SetFile(__FILE__);
+    if (filesys->IsWriting()) {
+        filesys->AddAttribute("type", CSpriteFactory::GetTypeName(GetType()));
+        if (myImage != nullptr) {
+            const CGfxBuffer* picture = mySource != nullptr ? mySource : myImage;
+            filesys->SetLine(__LINE__);
+            filesys->Write("ImageFilename", picture->GetFilename());
+        }
+        if (myScrollRect != nullptr) {
+            filesys->SetLine(__LINE__);
+            filesys->WriteRect("ScrollRect", *myScrollRect);
+        }
+        filesys->SetLine(__LINE__);
+        filesys->WriteRect("ImageRect", myImageRect);
+        filesys->SetLine(__LINE__);
+        filesys->Write("Z", myZ);
+        filesys->SetLine(__LINE__);
+        filesys->Write("Alpha", myAlpha);
+        return;
+    }
+    filesys->SetLine(__LINE__);
+    if (filesys->HasChild("ImageFilename")) {
+        std::string filename;
+        filesys->Read("ImageFilename", filename);
+        LoadPicture(filename);
+    }
+    filesys->SetLine(__LINE__);
+    if (filesys->HasChild("ScrollRect")) {
+        types::rect scroll;
+        filesys->ReadRect("ScrollRect", scroll);
+        if (!scroll.IsEmpty()) myScrollRect = std::make_unique<types::rect>(scroll);
+    }
+    filesys->SetLine(__LINE__);
+    if (filesys->HasChild("ImageRect")) filesys->ReadRect("ImageRect", myImageRect);
+    filesys->SetLine(__LINE__);
+    if (filesys->HasChild("Z")) filesys->Read("Z", myZ);
+    filesys->SetLine(__LINE__);
+    if (filesys->HasChild("Alpha")) filesys->Read("Alpha", myAlpha);
 }
 
 }  // namespace tolm

@@ -16,6 +16,7 @@
 namespace tolm {
 
 class CSpriteLayer;
+class CXmlFileSys;
 
 class CSprite {
 public:
@@ -32,6 +33,8 @@ public:
 
     virtual int GetType() const { return 0; }
     virtual bool IsEmpty() const { return myImage == nullptr; }
+    // Reads or writes the members of a sprite description file.
+    virtual void Serialize(CXmlFileSys* filesys);
     virtual void SetX(int x);
     virtual void SetY(int y);
     virtual void SetZ(int z);
@@ -88,14 +91,15 @@ protected:
     void CutToScrollRect(types::rect& src, types::rect& dst) const;
     void ReplaceBackground(int w, int h);
     void FreePictures();
+    void LoadPicture(const std::string& filename);
 
 private:
     void UseImage(CGfxBuffer* image);
 
     CSpriteLayer* myParent = nullptr;
     CSpriteLayer* myHiddenFrom = nullptr;
-    CGfxBuffer* myImage = nullptr;   // mySource, or a copy made from it (owned)
-    CGfxBuffer* mySource = nullptr;  // owned unless it is the screen buffer
+    CGfxBuffer* myImage = nullptr;       // mySource, or a copy made from it (owned)
+    CGfxBuffer* mySource = nullptr;      // owned unless it is the screen buffer
     CGfxBuffer* myBackground = nullptr;  // owned
     bool myHasBackground = false;
     bool myShowsScreen = false;  // the pictures are the screen buffer and not ours

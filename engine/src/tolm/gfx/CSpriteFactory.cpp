@@ -5,6 +5,8 @@
 #include "tolm/gfx/CSpriteLayer.h"
 #include "tolm/gfx/Gfx.h"
 #include "tolm/types/Color.h"
+#include "tolm/utils/xml/CXmlFileSys.h"
+#include "tolm/utils/xml/XmlLoadSave.h"
 
 namespace tolm {
 namespace {
@@ -20,7 +22,9 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 
 }  // namespace
 
-CSpriteFactory* CSpriteFactory::Get() { return CSingletonPtr<CSpriteFactory>::Get(); }
+CSpriteFactory* CSpriteFactory::Get() {
+    return CSingletonPtr<CSpriteFactory>::Get();
+}
 
 CSpriteFactory::CSpriteFactory() {
     myCreators[kSpriteBase] = [] { return new CSprite; };
@@ -56,6 +60,19 @@ CSprite* CSpriteFactory::LoadSprite(const std::string& filename) {
                           ? LoadDescription(filename)
                           : new CSprite(Gfx::LoadImage(filename, types::kColorKeyMagenta));
     sprite->SetLayer(CScreenLayer::Get());
+    return sprite;
+}
+
+CSprite* CSpriteFactory::LoadDescription(const std::string& filename) {
+    std::unique_ptr<CXmlNode> root = XmlLoadTree(filename);
+    if (!root) return new CSprite;
+    const int type = root->HasAttribute("type") ? GetTypeId(root->GetAttribute("type").GetString())
+                                                : kSpriteBase;
+    CSprite* sprite = CreateSprite(type);
+    // A type whose module is not linked in still gives a sprite, as an unknown name does.
+    if (sprite == nullptr) sprite = new CSprite;
+    CXmlFileSys filesys(root.get(), CXmlFileSys::kReading);
+    sprite->Serialize(&filesys);
     return sprite;
 }
 

@@ -16,6 +16,7 @@ namespace {
 
 int ourZoomSmoothing = 0;
 int ourRotateSmoothing = 1;
+std::uint64_t ourBlitCount = 0;
 
 types::rect FullRectOf(const SDL_Surface* surface) {
     if (surface == nullptr) return types::rect();
@@ -118,6 +119,9 @@ CGfxBufferSDL* surface_cast(CGfxBuffer* buffer) {
     return static_cast<CGfxBufferSDL*>(buffer);
 }
 
+std::uint64_t CGfxBufferSDL::GetBlitCount() {
+    return ourBlitCount;
+}
 int CGfxBufferSDL::GetZoomSmoothing() {
     return ourZoomSmoothing;
 }
@@ -269,6 +273,7 @@ bool CGfxBufferSDL::BlitArea(CGfxBufferSDL* target, const types::rect& src,
     SDL_Rect from, to;
     if (!ClipToViews(myViewRect, src, target->myViewRect, dst, from, to)) return true;
     target->DropWorkingCopy();
+    ++ourBlitCount;
     if (target->myRawCopy) {
         RawCopy(mySurface, from, target->mySurface, to);
     } else {
@@ -303,28 +308,16 @@ void CGfxBufferSDL::SetRect(const types::rect& r) {
     myViewRect = view;
 }
 
-void CGfxBufferSDL::SetOption(int option, const std::any& value) {
-    auto asInt = [&value](int& out) {
-        if (const int* i = std::any_cast<int>(&value)) {
-            out = *i;
-        } else if (const bool* b = std::any_cast<bool>(&value)) {
-            out = *b ? 1 : 0;
-        } else {
-            return false;
-        }
-        return true;
-    };
-    int number = 0;
-    if (!asInt(number)) return;
+void CGfxBufferSDL::SetOption(int option, const CAnyContainer& value) {
     switch (option) {
         case kOptionRawCopy:
-            myRawCopy = number != 0;
+            value.Get(myRawCopy);
             break;
         case kOptionZoomSmoothing:
-            ourZoomSmoothing = number;
+            value.Get(ourZoomSmoothing);
             break;
         case kOptionRotateSmoothing:
-            ourRotateSmoothing = number;
+            value.Get(ourRotateSmoothing);
             break;
         default:
             break;

@@ -5,6 +5,7 @@
 #ifndef TOLM_GFX_SDL_CGFXBUFFERSDL_H
 #define TOLM_GFX_SDL_CGFXBUFFERSDL_H
 
+#include <cstdint>
 #include <string>
 
 #include "SDL.h"
@@ -47,7 +48,7 @@ public:
     int GetFullHeight() const override { return myFullRect.h; }
     int GetX() const override { return myViewRect.x; }
     int GetY() const override { return myViewRect.y; }
-    void SetOption(int option, const std::any& value) override;
+    void SetOption(int option, const CAnyContainer& value) override;
     bool Save(const std::string& filename) override;
     std::string GetFilename() const override { return myFilename; }
     void Flip() override {}
@@ -60,6 +61,9 @@ public:
     virtual SDL_Surface* GetSurface();
     virtual SDL_Surface* GetSDLSurface() const { return mySurface; }
     virtual void SetSurface(SDL_Surface* surface, bool releaseOld);
+
+    // Blits performed by all SDL buffers since start-up (for measurements).
+    static std::uint64_t GetBlitCount();
 
     static int GetZoomSmoothing();
     static int GetRotateSmoothing();

@@ -66,7 +66,7 @@ CGfxBuffer* CGfxFactorySDL::NewBuffer(int w, int h) {
         }
     }
     auto* buffer = new CGfxBufferSDL(surface);
-    buffer->SetOption(CGfxBuffer::kOptionRawCopy, true);
+    buffer->SetOption(CGfxBuffer::kOptionRawCopy, CAnyContainer("1"));
     return buffer;
 }
 
