@@ -8,16 +8,24 @@
 
 namespace tolm {
 
-CScreenLayer* CScreenLayer::Get() { return CSingletonPtr<CScreenLayer>::Get(); }
-bool CScreenLayer::Exists() { return CSingletonPtr<CScreenLayer>::Exists(); }
-void CScreenLayer::Delete() { CSingletonPtr<CScreenLayer>::Delete(); }
+CScreenLayer* CScreenLayer::Get() {
+    return CSingletonPtr<CScreenLayer>::Get();
+}
+bool CScreenLayer::Exists() {
+    return CSingletonPtr<CScreenLayer>::Exists();
+}
+void CScreenLayer::Delete() {
+    CSingletonPtr<CScreenLayer>::Delete();
+}
 
 CScreenLayer::CScreenLayer()
     : myScreen(Gfx::GetScreen()), myScreenSprite(std::make_unique<CSprite>(myScreen)) {
     myTarget = myScreenSprite.get();
 }
 
-CScreenLayer::~CScreenLayer() { myTarget = nullptr; }
+CScreenLayer::~CScreenLayer() {
+    myTarget = nullptr;
+}
 
 void CScreenLayer::MarkWholeScreen() {
     if (myScreen != nullptr) myScreen->AddUpdateRect(myScreen->GetRect());

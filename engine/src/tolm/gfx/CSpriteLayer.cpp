@@ -51,9 +51,13 @@ void CSpriteLayer::TakeOff(CSprite* sprite, bool hide) {
     if (hide && found) myHidden.push_back(sprite);
 }
 
-void CSpriteLayer::RemoveSprite(CSprite* sprite) { TakeOff(sprite, false); }
+void CSpriteLayer::RemoveSprite(CSprite* sprite) {
+    TakeOff(sprite, false);
+}
 
-void CSpriteLayer::HideSprite(CSprite* sprite) { TakeOff(sprite, true); }
+void CSpriteLayer::HideSprite(CSprite* sprite) {
+    TakeOff(sprite, true);
+}
 
 void CSpriteLayer::ShowSprite(CSprite* sprite) {
     Invalidate();
