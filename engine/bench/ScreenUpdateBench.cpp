@@ -68,7 +68,8 @@ public:
         };
         for (int i = 0; i < kSprites; ++i) {
             const types::color fill(pick(0, 254), pick(0, 255), pick(0, 255));
-            auto sprite = std::make_unique<CSprite>(MakePicture(pick(45, 55), pick(45, 55), fill, rle));
+            auto sprite =
+                std::make_unique<CSprite>(MakePicture(pick(45, 55), pick(45, 55), fill, rle));
             sprite->SetPosition(pick(0, kWidth - 55), pick(0, kHeight - 55));
             sprite->SetZ(10 + i);  // sprites 0..4 are the front-most
             sprite->SetLayer(CScreenLayer::Get());

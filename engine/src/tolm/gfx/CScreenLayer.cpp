@@ -27,12 +27,22 @@ CScreenLayer::~CScreenLayer() {
     myTarget = nullptr;
 }
 
+CSprite* CScreenLayer::GetDrawTarget() const {
+    // After a mode change the target still shows the old screen buffer, which may be gone;
+    // sprites are then only marked erased, and the next update draws everything anew.
+    CGfxBuffer* screen = Gfx::GetScreen();
+    if (screen == nullptr || myTarget->GetImage() != screen) return nullptr;
+    return myTarget;
+}
+
 void CScreenLayer::MarkWholeScreen() {
-    if (myScreen != nullptr) myScreen->AddUpdateRect(myScreen->GetRect());
+    if (myScreen != nullptr && myScreen == Gfx::GetScreen()) {
+        myScreen->AddUpdateRect(myScreen->GetRect());
+    }
 }
 
 void CScreenLayer::AddDirtyRects(CSprite* sprite) {
-    if (myScreen == nullptr) return;
+    if (myScreen == nullptr || myScreen != Gfx::GetScreen()) return;
     const int count = sprite->GetChangeState();
     for (int i = 0; i < count; ++i) myScreen->AddUpdateRect(sprite->GetDirtyRect(i));
 }

@@ -32,6 +32,7 @@ public:
 
 protected:
     void AddDirtyRects(CSprite* sprite) override;
+    CSprite* GetDrawTarget() const override;
 
 private:
     void MarkWholeScreen();

@@ -41,7 +41,9 @@ public:
     int GetRedrawDepth() const { return myRedrawDepth; }
 
 protected:
-    void EraseSprite(CSprite* sprite) { sprite->Erase(myTarget); }
+    void EraseSprite(CSprite* sprite) { sprite->Erase(GetDrawTarget()); }
+    // The target that erasing restores onto; null when it cannot be drawn on now.
+    virtual CSprite* GetDrawTarget() const { return myTarget; }
     void RaiseRedrawDepth(int z) { myRedrawDepth = std::max(myRedrawDepth, z); }
     void InsertByDepth(CSprite* sprite);
     // Erases from the front down to sprite; true when it was found. inFront receives the

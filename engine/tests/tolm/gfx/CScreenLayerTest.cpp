@@ -4,6 +4,7 @@
 
 #include "LogRecorder.h"
 #include "ScreenTestSupport.h"
+#include "support/TestFiles.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/tasks/CConsoleHolder.h"
 
@@ -248,6 +249,60 @@ TEST_F(EightBitScreenTest, DrawsKeyedSpritesWithoutCrashing) {
     Frame();
     EXPECT_EQ(myScreen->GetPixel(10, 10), types::color(0, 0, 0));  // old place restored
     EXPECT_EQ(myScreen->GetPixel(100, 60), kRed);
+
+    // A loaded picture keeps its colours and its keyed pixels on a palettized screen.
+    test::CTempDir dir;
+    CGfxBuffer* picture = Gfx::NewBuffer(8, 8, types::kColorKeyMagenta);
+    PaintPicture(picture, kBlue, 3);
+    ASSERT_TRUE(picture->Save(dir.File("blue.bmp")));
+    Gfx::FreeImage(picture);
+    auto loaded =
+        std::make_unique<CSprite>(Gfx::LoadImage(dir.File("blue.bmp"), types::kColorKeyMagenta));
+    loaded->SetPosition(130, 5);
+    loaded->SetLayer(CScreenLayer::Get());
+    mySprites.push_back(std::move(loaded));
+    Frame();
+    EXPECT_EQ(myScreen->GetPixel(130, 5), kBlue);
+    EXPECT_EQ(myScreen->GetPixel(132, 7), types::color(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace tolm
+
+namespace tolm {
+namespace {
+
+class ScreenModeTest : public test::CScreenTestBase {};
+
+// The screen layer may exist before the screen does (the sprite factory makes it), and the
+// screen may be replaced by a new mode: both times the next update draws everything anew.
+TEST_F(ScreenModeTest, NewScreenGetsEverythingDrawn) {
+    OpenScreen(kWidth, kHeight, 32);
+    CScreenLayer::Get();
+    CSprite* sprite = AddSprite(kRed, 10, 10, 20, 20, 100);
+    CScreenLayer::Get()->Update();  // no screen yet: nothing to draw on
+    myScreen = std::make_unique<CScreenBufferSDL>(myVideo);
+    SDL_FillRect(myVideo, nullptr, 0);
+    Gfx::SetScreen(myScreen.get());
+    test::CLogRecorder log;
+    Frame();
+    EXPECT_TRUE(log.Has("drawing all\n", CLogger::kNormal));
+    EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);
+
+    // A new mode of another size: a new video surface and a new screen buffer.
+    Gfx::SetScreen(nullptr);
+    myScreen.reset();
+    myVideo = SDL_SetVideoMode(100, 80, 32, SDL_SWSURFACE);
+    ASSERT_NE(myVideo, nullptr);
+    SDL_FillRect(myVideo, nullptr, 0);
+    myScreen = std::make_unique<CScreenBufferSDL>(myVideo);
+    Gfx::SetScreen(myScreen.get());
+    log.lines.clear();
+    sprite->SetPosition(70, 50);
+    Frame();
+    EXPECT_TRUE(log.Has("drawing all\n", CLogger::kNormal));
+    EXPECT_EQ(myScreen->GetPixel(70, 50), kRed);
+    EXPECT_EQ(myScreen->GetPixel(10, 10), types::color(0, 0, 0));
 }
 
 }  // namespace
