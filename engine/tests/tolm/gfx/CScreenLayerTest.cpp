@@ -2,18 +2,14 @@
 
 #include <random>
 
-#include "LogRecorder.h"
 #include "ScreenTestSupport.h"
-#include "support/TestFiles.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/tasks/CConsoleHolder.h"
 
 namespace tolm {
 namespace {
 
-const types::color kRed(255, 0, 0);
-const types::color kGreen(0, 255, 0);
-const types::color kBlue(0, 0, 255);
+using namespace test;
 
 class ScreenLayerTest : public test::CScreenTestBase {
 protected:
@@ -89,10 +85,6 @@ TEST_F(ScreenLayerTest, OnlyTheChangedSpriteAndThoseInFrontAreRedrawn) {
     EXPECT_EQ(front->GetDrawState(), CSprite::kErased);
     EXPECT_EQ(middle->GetDrawState(), CSprite::kErased);
     CScreenLayer::Get()->Update();
-    // Changed in place only the one rect; the others were redrawn as they were.
-    back->SetAlpha(128);
-    CScreenLayer::Get()->Update();
-    EXPECT_EQ(myScreen->GetUpdateRects().back(), types::rect(11, 10, 20, 20));
     EXPECT_EQ(Pixels(myVideo), FullRedraw());
 }
 
@@ -102,7 +94,6 @@ TEST_F(ScreenLayerTest, RemovingOrHidingMarksTheWholeScreen) {
     a->SetVisible(false);
     EXPECT_TRUE(myScreen->IsFullFlip());
     Frame();
-    EXPECT_EQ(ScreenPixel(10, 10), types::color(0, 0, 0));
     a->SetVisible(true);
     Frame();
     EXPECT_EQ(ScreenPixel(10, 10), kRed);
@@ -121,8 +112,6 @@ TEST_F(ScreenLayerTest, UpdateListRules) {
     EXPECT_EQ(myScreen->GetUpdateRects().size(), 1u);
     myScreen->AddUpdateRect(screen);
     EXPECT_TRUE(myScreen->IsFullFlip());
-    myScreen->AddUpdateRect(types::rect(1, 1, 1, 1));
-    EXPECT_EQ(myScreen->GetUpdateRects().size(), 1u);
     myScreen->Flip();
 
     // The cap comes from the console variable; 0 means no cap.
@@ -138,8 +127,6 @@ TEST_F(ScreenLayerTest, UpdateListRules) {
     GetConsole()->Execute("gfx_flip_rects_size = 0");
     for (int i = 0; i < 200; ++i) myScreen->AddUpdateRect(types::rect(i % 100, 1, 1, 1));
     EXPECT_FALSE(myScreen->IsFullFlip());
-    GetConsole()->Execute("gfx_flip_debug_rects = 1");
-    EXPECT_TRUE(CScreenBufferSDL::FlipDebugRects());
     CScreenBufferSDL::FlipRectsSize() = CScreenBufferSDL::kDefaultFlipRectsSize;
 }
 
@@ -213,7 +200,10 @@ TEST_F(ScreenLayerTest, IncrementalFramesEqualFullRedrawsOverRandomChanges) {
 TEST_F(ScreenLayerTest, SpritesOutliveTheirLayerSafely) {
     CSprite* shown = AddSprite(kRed, 10, 10, 20, 20, 100);
     CSprite* hidden = AddSprite(kGreen, 40, 10, 20, 20, 100);
+    AddSprite(kGreen, 70, 10, 20, 20, 100)->SetVisible(false);
     Frame();
+    mySprites.pop_back();  // a hidden sprite that dies leaves nothing behind
+    EXPECT_TRUE(CScreenLayer::Get()->GetHiddenSprites().empty());
     hidden->SetVisible(false);
     CScreenLayer::Delete();
     EXPECT_EQ(shown->GetLayer(), nullptr);
@@ -221,15 +211,6 @@ TEST_F(ScreenLayerTest, SpritesOutliveTheirLayerSafely) {
     EXPECT_EQ(hidden->GetLayer(), nullptr);
     shown->SetX(30);
     mySprites.clear();
-}
-
-TEST_F(ScreenLayerTest, DestroyedHiddenSpriteLeavesNoTrace) {
-    CSprite* a = AddSprite(kRed, 10, 10, 20, 20, 100);
-    Frame();
-    a->SetVisible(false);
-    mySprites.clear();
-    EXPECT_TRUE(CScreenLayer::Get()->GetHiddenSprites().empty());
-    Frame();
 }
 
 class EightBitScreenTest : public test::CScreenTestBase {
@@ -249,21 +230,6 @@ TEST_F(EightBitScreenTest, DrawsKeyedSpritesWithoutCrashing) {
     Frame();
     EXPECT_EQ(myScreen->GetPixel(10, 10), types::color(0, 0, 0));  // old place restored
     EXPECT_EQ(myScreen->GetPixel(100, 60), kRed);
-
-    // A loaded picture keeps its colours and its keyed pixels on a palettized screen.
-    test::CTempDir dir;
-    CGfxBuffer* picture = Gfx::NewBuffer(8, 8, types::kColorKeyMagenta);
-    PaintPicture(picture, kBlue, 3);
-    ASSERT_TRUE(picture->Save(dir.File("blue.bmp")));
-    Gfx::FreeImage(picture);
-    auto loaded =
-        std::make_unique<CSprite>(Gfx::LoadImage(dir.File("blue.bmp"), types::kColorKeyMagenta));
-    loaded->SetPosition(130, 5);
-    loaded->SetLayer(CScreenLayer::Get());
-    mySprites.push_back(std::move(loaded));
-    Frame();
-    EXPECT_EQ(myScreen->GetPixel(130, 5), kBlue);
-    EXPECT_EQ(myScreen->GetPixel(132, 7), types::color(0, 0, 0));
 }
 
 }  // namespace
@@ -297,10 +263,8 @@ TEST_F(ScreenModeTest, NewScreenGetsEverythingDrawn) {
     SDL_FillRect(myVideo, nullptr, 0);
     myScreen = std::make_unique<CScreenBufferSDL>(myVideo);
     Gfx::SetScreen(myScreen.get());
-    log.lines.clear();
     sprite->SetPosition(70, 50);
     Frame();
-    EXPECT_TRUE(log.Has("drawing all\n", CLogger::kNormal));
     EXPECT_EQ(myScreen->GetPixel(70, 50), kRed);
     EXPECT_EQ(myScreen->GetPixel(10, 10), types::color(0, 0, 0));
 }

@@ -9,20 +9,7 @@
 namespace tolm {
 namespace {
 
-const types::color kRed(255, 0, 0);
-const types::color kGreen(0, 255, 0);
-const types::color kBlack(0, 0, 0);
-const types::color kWhite(255, 255, 255);
-
-// A layer that counts the change reports it receives.
-class CCountingLayer : public CSpriteLayer {
-public:
-    void SpriteChanged(CSprite* sprite) override {
-        ++changes;
-        CSpriteLayer::SpriteChanged(sprite);
-    }
-    int changes = 0;
-};
+using namespace test;
 
 class SpriteTest : public test::CScreenTestBase {
 protected:
@@ -34,18 +21,7 @@ protected:
         myCanvas.reset();
         CScreenTestBase::TearDown();
     }
-    static CGfxBuffer* Solid(int w, int h, types::color c) {
-        CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
-        PaintPicture(picture, c, 0);
-        return picture;
-    }
-    int CountOnCanvas(types::color c) const {
-        int n = 0;
-        CGfxBuffer* picture = myCanvas->GetImage();
-        for (int y = 0; y < picture->GetHeight(); ++y)
-            for (int x = 0; x < picture->GetWidth(); ++x) n += picture->GetPixel(x, y) == c;
-        return n;
-    }
+    int CountOnCanvas(types::color c) const { return Count(myCanvas->GetImage(), c); }
     std::unique_ptr<CSprite> myCanvas;  // a 40 x 30 black target
 };
 
@@ -81,39 +57,6 @@ TEST_F(SpriteTest, DrawingIsCutToTheTargetAndTheScrollRect) {
     }
 }
 
-TEST_F(SpriteTest, HalfTransparentSpriteBlendsWithWhatIsUnder) {
-    CSprite white(Solid(4, 4, kWhite));
-    white.SetAlpha(128);
-    white.Draw(myCanvas.get());
-    // SDL's blitter has its own half-alpha path, which rounds up (PutPixel gives 127).
-    EXPECT_EQ(myCanvas->GetImage()->GetPixel(0, 0), types::color(128, 128, 128));
-    EXPECT_EQ(myCanvas->GetImage()->GetPixel(4, 0), kBlack);
-    CSprite opaque(Solid(4, 4, kGreen));
-    opaque.Draw(myCanvas.get());
-    EXPECT_EQ(myCanvas->GetImage()->GetPixel(0, 0), kGreen);
-}
-
-TEST_F(SpriteTest, EqualValuesAreNoChange) {
-    CCountingLayer layer;
-    layer.SetTarget(myCanvas.get());
-    CSprite sprite(Solid(4, 4, kRed));
-    sprite.SetLayer(&layer);
-    sprite.Redraw(myCanvas.get());  // drawn: the next change is reported
-    const int before = layer.changes;
-    sprite.SetPosition(3, 3);
-    sprite.SetPosition(3, 3);
-    sprite.SetX(3);
-    EXPECT_EQ(layer.changes, before + 1);
-    sprite.Redraw(myCanvas.get());
-    sprite.SetAlpha(255);
-    sprite.SetRect(sprite.GetRect());
-    sprite.SetImageRect(sprite.GetImageRect());
-    sprite.Resize(4, 4);
-    EXPECT_EQ(layer.changes, before + 1);
-    sprite.Rotate(0.0f);  // always rebuilds
-    EXPECT_EQ(layer.changes, before + 2);
-}
-
 TEST_F(SpriteTest, ImageRectSelectsAFrameOfThePicture) {
     CGfxBuffer* strip = Gfx::NewBuffer(8, 4, types::kColorKeyMagenta);
     for (int x = 0; x < 8; ++x)
@@ -128,16 +71,6 @@ TEST_F(SpriteTest, ImageRectSelectsAFrameOfThePicture) {
     EXPECT_EQ(sprite.GetRect(), types::rect(0, 0, 8, 8));
     sprite.DrawPart(myCanvas.get(), types::rect(6, 6, 10, 10));
     EXPECT_EQ(CountOnCanvas(kGreen), 16 + 4);
-}
-
-TEST_F(SpriteTest, UnloadablePictureDrawsNothing) {
-    CSprite sprite(Gfx::LoadImage("no/such/picture.png", types::kColorKeyMagenta));
-    EXPECT_FALSE(sprite.IsEmpty());
-    sprite.SetRect(types::rect(0, 0, 10, 10));
-    sprite.SaveBackground(myCanvas.get());
-    sprite.Draw(myCanvas.get());
-    sprite.Erase(myCanvas.get());
-    EXPECT_EQ(CountOnCanvas(kBlack), 40 * 30);
 }
 
 TEST_F(SpriteTest, SpriteMovingOntoTheScreenIsDrawn) {
@@ -169,19 +102,6 @@ TEST_F(SpriteTest, LayerLinksStaySound) {
     EXPECT_EQ(b.GetLayer(), nullptr);
     a.SetVisible(true);
     EXPECT_EQ(a.GetLayer(), nullptr);
-}
-
-TEST_F(SpriteTest, ScreenPictureIsShownNotOwned) {
-    {
-        CSprite screen(myScreen.get());
-        CSprite other(Solid(3, 3, kRed));
-        other.SetImage(myScreen.get());
-        EXPECT_EQ(other.GetRect(), types::rect(0, 0, kWidth, kHeight));
-        other.Resize(5, 5);
-        EXPECT_EQ(other.GetImage(), myScreen.get());
-    }
-    myScreen->PutPixel(0, 0, kRed);  // still alive
-    EXPECT_EQ(myScreen->GetPixel(0, 0), kRed);
 }
 
 }  // namespace

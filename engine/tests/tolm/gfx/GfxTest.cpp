@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "LogRecorder.h"
+#include "GfxTestSupport.h"
 #include "tolm/gfx/CNullGfxBuffer.h"
 #include "tolm/gfx/Gfx.h"
 
@@ -27,17 +27,11 @@ TEST(GfxTest, WithoutFactoryEveryRequestGivesTheEmptyBufferAndSaysWhy) {
     EXPECT_EQ(Gfx::CreateBuffer(), nullptr);
 }
 
-TEST(GfxTest, EmptyBufferIsPermanentAndReadsMagentaEverywhere) {
+TEST(GfxTest, EmptyBufferCanBeFreedAnyNumberOfTimes) {
     CGfxBuffer* empty = CNullGfxBuffer::Instance();
-    EXPECT_TRUE(empty->IsPermanent());
-    EXPECT_TRUE(empty->IsEmpty());
-    EXPECT_EQ(empty->GetType(), 0);
     for (int i = 0; i < 3; ++i) Gfx::FreeImage(empty);
-    EXPECT_EQ(empty->GetPixel(0, 0), types::color(255, 0, 255, 255));
     EXPECT_EQ(empty->GetPixel(-7, 1000), types::color(255, 0, 255, 255));
     EXPECT_FALSE(empty->Blit(empty));
-    EXPECT_FALSE(empty->Save("never.bmp"));
-    EXPECT_EQ(empty->Scale(10, 10), empty);
 }
 
 }  // namespace

@@ -13,28 +13,12 @@
 namespace tolm {
 namespace {
 
-const types::color kRed(255, 0, 0);
-const types::color kGreen(0, 255, 0);
-const types::color kBlack(0, 0, 0);
-const types::color kWhite(255, 255, 255);
+using namespace test;
 
 class GfxBufferSDLTest : public test::CGfxTestBase {
 protected:
     void SetUp() override { OpenScreen(64, 48, 32); }
 
-    // An opaque buffer filled with c (keyed on magenta, which c never is here).
-    static CGfxBuffer* Filled(int w, int h, types::color c) {
-        CGfxBuffer* buffer = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) buffer->PutPixel(x, y, c);
-        return buffer;
-    }
-    static int Count(CGfxBuffer* buffer, types::color c) {
-        int n = 0;
-        for (int y = 0; y < buffer->GetHeight(); ++y)
-            for (int x = 0; x < buffer->GetWidth(); ++x) n += buffer->GetPixel(x, y) == c;
-        return n;
-    }
     // A picture file: w x h of fill with a magenta square of side hole at (1, 1).
     std::string MakePictureFile(const std::string& name, int w, int h, types::color fill,
                                 int hole) {
@@ -71,7 +55,7 @@ TEST_F(GfxBufferSDLTest, BlankAlphaBufferIsTransparentAndCopiesRaw) {
 }
 
 TEST_F(GfxBufferSDLTest, PixelsAtTheEdgesOfTheView) {
-    CGfxBuffer* buffer = Filled(10, 8, kBlack);
+    CGfxBuffer* buffer = Solid(10, 8, kBlack);
     buffer->SetRect(types::rect(2, 3, 4, 3));
     ASSERT_TRUE(buffer->IsClipped());
     struct Case {
@@ -89,32 +73,14 @@ TEST_F(GfxBufferSDLTest, PixelsAtTheEdgesOfTheView) {
     EXPECT_EQ(Count(buffer, kRed), 2);
     EXPECT_EQ(buffer->GetPixel(2, 3), kRed);
     EXPECT_EQ(buffer->GetPixel(5, 5), kRed);
-    Gfx::FreeImage(buffer);
-}
-
-TEST_F(GfxBufferSDLTest, ViewIsKeptOnTheSurface) {
-    CGfxBuffer* buffer = Filled(10, 8, kBlack);
+    // A view reaching past the surface is kept on it.
     buffer->SetRect(types::rect(-5, 6, 1000, 1000));
     EXPECT_EQ(buffer->GetRect(), types::rect(0, 6, 10, 2));
-    buffer->SetRect(types::rect(INT_MAX, INT_MIN, 5, 5));
-    EXPECT_EQ(buffer->GetWidth(), 0);
-    buffer->PutPixel(0, 0, kRed);
-    EXPECT_EQ(buffer->GetPixel(0, 0), types::color(0, 0, 0, 255));
-    Gfx::FreeImage(buffer);
-}
-
-TEST_F(GfxBufferSDLTest, PartialAlphaBlendsHalfway) {
-    CGfxBuffer* buffer = Filled(2, 1, kBlack);
-    buffer->PutPixel(1, 0, kWhite);
-    buffer->PutPixel(0, 0, types::color(255, 255, 255, 128));
-    buffer->PutPixel(1, 0, types::color(0, 0, 0, 128));
-    EXPECT_EQ(buffer->GetPixel(0, 0), types::color(127, 127, 127));
-    EXPECT_EQ(buffer->GetPixel(1, 0), types::color(127, 127, 127));
     Gfx::FreeImage(buffer);
 }
 
 TEST_F(GfxBufferSDLTest, BlitsAreCutToBothViews) {
-    CGfxBuffer* square = Filled(4, 4, kGreen);
+    CGfxBuffer* square = Solid(4, 4, kGreen);
     struct Case {
         types::rect src, dst;
         int expected;
@@ -131,7 +97,7 @@ TEST_F(GfxBufferSDLTest, BlitsAreCutToBothViews) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dst.x << "," << c.dst.y << " from " << c.src.x);
-        CGfxBuffer* target = Filled(10, 10, kBlack);
+        CGfxBuffer* target = Solid(10, 10, kBlack);
         target->SetRect(types::rect(2, 2, 4, 3));
         EXPECT_TRUE(square->Blit(target, c.src, c.dst));
         EXPECT_EQ(Count(target, kGreen), c.expected);
@@ -140,7 +106,7 @@ TEST_F(GfxBufferSDLTest, BlitsAreCutToBothViews) {
         Gfx::FreeImage(target);
     }
     // The whole-buffer form puts the view at the target view's corner.
-    CGfxBuffer* target = Filled(10, 10, kBlack);
+    CGfxBuffer* target = Solid(10, 10, kBlack);
     target->SetRect(types::rect(7, 8, 3, 2));
     EXPECT_TRUE(square->Blit(target));
     target->SetRect(types::rect(0, 0, 10, 10));
@@ -158,7 +124,7 @@ TEST_F(GfxBufferSDLTest, LoadedPicturesAreKeyedOnMagenta) {
     CGfxBuffer* picture = Gfx::LoadImage(path, types::kColorKeyMagenta);
     ASSERT_FALSE(picture->IsEmpty());
     EXPECT_EQ(picture->GetFilename(), path);
-    CGfxBuffer* target = Filled(6, 5, kGreen);
+    CGfxBuffer* target = Solid(6, 5, kGreen);
     EXPECT_TRUE(picture->Blit(target));
     EXPECT_EQ(Count(target, kGreen), 4);
     EXPECT_EQ(target->GetPixel(1, 1), kGreen);
@@ -194,25 +160,18 @@ TEST_F(GfxBufferSDLTest, UnreadablePicturesGiveTheEmptyBuffer) {
         EXPECT_EQ(Gfx::LoadImage(myDir.File(name), types::kColorKeyMagenta), Gfx::GetEmptyBuffer());
         EXPECT_FALSE(CTextureManager::Get()->Exists(myDir.File(name)));
     }
+    EXPECT_EQ(Gfx::NewBuffer(0, 5), Gfx::GetEmptyBuffer());
+    EXPECT_EQ(Gfx::NewBuffer(5, INT_MAX, types::kColorKeyMagenta), Gfx::GetEmptyBuffer());
 }
 
 TEST_F(GfxBufferSDLTest, SaveChoosesTheFormatByTheLastThreeCharacters) {
-    CGfxBuffer* picture = Filled(3, 2, kRed);
-    struct Case {
-        const char* name;
-        bool tga;
-    } cases[] = {
-        {"a.tga", true}, {"atga", true}, {"a.bmp", false}, {"a.TGA", false}, {"ga", false}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_TRUE(picture->Save(myDir.File(c.name)));
-        const std::string bytes = test::ReadFile(myDir.File(c.name));
-        ASSERT_GE(bytes.size(), 18u);
-        if (c.tga) {
-            EXPECT_EQ(bytes[2], 2);
-        } else {
-            EXPECT_EQ(bytes.substr(0, 2), "BM");
-        }
+    CGfxBuffer* picture = Solid(3, 2, kRed);
+    for (const char* name : {"atga", "a.TGA", "ga"}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(picture->Save(myDir.File(name)));
+        const std::string bytes = test::ReadFile(myDir.File(name));
+        EXPECT_EQ(bytes.substr(0, 2),
+                  name[0] == 'a' && name[1] == 't' ? std::string("\0\0", 2) : "BM");
     }
     EXPECT_FALSE(picture->Save(myDir.File("no/such/folder/a.bmp")));
     Gfx::FreeImage(picture);
@@ -220,7 +179,7 @@ TEST_F(GfxBufferSDLTest, SaveChoosesTheFormatByTheLastThreeCharacters) {
 
 TEST_F(GfxBufferSDLTest, ScaleAndRotateUseOnlyTheView) {
     // Two frames side by side: red on the left, green on the right.
-    CGfxBuffer* frames = Filled(8, 4, kRed);
+    CGfxBuffer* frames = Solid(8, 4, kRed);
     for (int y = 0; y < 4; ++y)
         for (int x = 4; x < 8; ++x) frames->PutPixel(x, y, kGreen);
     frames->SetRect(types::rect(0, 0, 4, 4));
@@ -231,31 +190,11 @@ TEST_F(GfxBufferSDLTest, ScaleAndRotateUseOnlyTheView) {
     frames->SetRect(types::rect(4, 0, 4, 4));  // same size, other frame
     CGfxBuffer* bigGreen = frames->Scale(8, 12);
     EXPECT_EQ(Count(bigGreen, kGreen), 96);
-    frames->SetRect(types::rect(0, 0, 8, 4));
     CGfxBuffer* turned = frames->Rotate(90.0f);
-    EXPECT_GT(turned->GetHeight(), turned->GetWidth());
-    EXPECT_GT(Count(turned, kGreen), 0);
+    EXPECT_EQ(Count(turned, kRed), 0);
     EXPECT_EQ(frames->Scale(0, 5), Gfx::GetEmptyBuffer());
     EXPECT_EQ(frames->Scale(5, INT_MAX), Gfx::GetEmptyBuffer());
     for (CGfxBuffer* b : {big, bigGreen, turned, frames}) Gfx::FreeImage(b);
-}
-
-TEST_F(GfxBufferSDLTest, CreateBlankKeepsSizeAndView) {
-    CGfxBuffer* picture = Filled(7, 5, kRed);
-    picture->SetRect(types::rect(1, 1, 3, 3));
-    CGfxBuffer* blank = picture->CreateBlank();
-    EXPECT_EQ(blank->GetFullWidth(), 7);
-    EXPECT_EQ(blank->GetFullHeight(), 5);
-    EXPECT_EQ(blank->GetRect(), types::rect(1, 1, 3, 3));
-    EXPECT_EQ(Count(blank, kRed), 0);
-    Gfx::FreeImage(blank);
-    Gfx::FreeImage(picture);
-}
-
-TEST_F(GfxBufferSDLTest, OddRequestsGiveTheEmptyBuffer) {
-    EXPECT_EQ(Gfx::NewBuffer(0, 5), Gfx::GetEmptyBuffer());
-    EXPECT_EQ(Gfx::NewBuffer(-3, 5, types::kColorKeyMagenta), Gfx::GetEmptyBuffer());
-    EXPECT_EQ(Gfx::NewBuffer(5, INT_MAX), Gfx::GetEmptyBuffer());
 }
 
 }  // namespace
