@@ -11,10 +11,9 @@
 namespace tolm {
 namespace {
 
-// A palettized display cannot take pictures in its own format: SDL's conversion of true
-// colour into 8 bits loses the picture, and saved backgrounds would keep a foreign palette.
-// On such displays (or with no display at all) pictures stay in true colour and SDL maps
-// them onto the palette when they are blitted.
+// On a palettized display (or with no display at all) pictures stay in true colour: SDL
+// maps them onto the palette when they are blitted, so no colour is lost at load time and
+// backgrounds saved from the screen restore exactly what they took.
 bool DisplayTakesConversion() {
     const SDL_Surface* screen = SDL_GetVideoSurface();
     return screen != nullptr && screen->format->BytesPerPixel > 1;
