@@ -1,0 +1,153 @@
+// Cost of one screen-layer update plus flip on an 800 x 600 32-bit screen (dummy video
+// driver) with a full-screen background and 60 keyed sprites of about 50 x 50:
+// (a) nothing changed, (b) the 5 front sprites moved, (c) a forced full redraw.
+// The argument selects whether the sprite pictures are RLE-accelerated (1) or not (0).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "SDL.h"
+#include "tolm/gfx/CScreenLayer.h"
+#include "tolm/gfx/CSprite.h"
+#include "tolm/gfx/Gfx.h"
+#include "tolm/gfx/sdl/CGfxBufferSDL.h"
+#include "tolm/gfx/sdl/CGfxFactorySDL.h"
+#include "tolm/gfx/sdl/CScreenBufferSDL.h"
+#include "tolm/utils/logger/CLogger.h"
+
+namespace {
+
+using namespace tolm;
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+constexpr int kSprites = 60;
+constexpr int kMoving = 5;
+
+CGfxBuffer* MakePicture(int w, int h, types::color fill, bool rle) {
+    CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            // A round sprite: the corners are keyed out.
+            const int dx = 2 * x - w, dy = 2 * y - h;
+            const bool inside = dx * dx + dy * dy <= w * w;
+            picture->PutPixel(x, y, inside ? fill : types::kColorKeyMagenta);
+        }
+    }
+    if (rle) {
+        SDL_Surface* surface = surface_cast(picture)->GetSDLSurface();
+        SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, surface->format->colorkey);
+    }
+    return picture;
+}
+
+// The whole scene, built once per benchmark run.
+class CScene {
+public:
+    explicit CScene(bool rle) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        SDL_Init(SDL_INIT_VIDEO);
+        SDL_SetVideoMode(kWidth, kHeight, 32, SDL_SWSURFACE);
+        Gfx::SetFactory(new CGfxFactorySDL);
+        myScreen = std::make_unique<CScreenBufferSDL>(SDL_GetVideoSurface());
+        Gfx::SetScreen(myScreen.get());
+
+        CGfxBuffer* backdrop = Gfx::NewBuffer(kWidth, kHeight, types::kColorKeyMagenta);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                backdrop->PutPixel(x, y, types::color(x % 256, y % 256, 90));
+        mySprites.push_back(std::make_unique<CSprite>(backdrop));
+        mySprites.back()->SetZ(1000);
+        mySprites.back()->SetLayer(CScreenLayer::Get());
+
+        std::mt19937 random(7);
+        auto pick = [&random](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(random);
+        };
+        for (int i = 0; i < kSprites; ++i) {
+            const types::color fill(pick(0, 254), pick(0, 255), pick(0, 255));
+            auto sprite =
+                std::make_unique<CSprite>(MakePicture(pick(45, 55), pick(45, 55), fill, rle));
+            sprite->SetPosition(pick(0, kWidth - 55), pick(0, kHeight - 55));
+            sprite->SetZ(10 + i);  // sprites 0..4 are the front-most
+            sprite->SetLayer(CScreenLayer::Get());
+            mySprites.push_back(std::move(sprite));
+        }
+        Frame();
+    }
+    ~CScene() {
+        mySprites.clear();
+        CScreenLayer::Delete();
+        Gfx::SetScreen(nullptr);
+        myScreen.reset();
+        Gfx::DeleteFactory();
+        SDL_Quit();
+    }
+
+    void Frame() {
+        CScreenLayer::Get()->Update();
+        myScreen->Flip();
+    }
+    void MoveFront(int step) {
+        for (int i = 1; i <= kMoving; ++i) {
+            CSprite* sprite = mySprites[i].get();
+            sprite->SetPosition(100 + 120 * i + (step % 40), 200 + (step % 30));
+        }
+    }
+    void FullRedraw() {
+        CScreenLayer::Get()->DrawAll(CScreenLayer::Get()->GetTarget());
+        myScreen->Flip();
+    }
+
+private:
+    std::unique_ptr<CScreenBufferSDL> myScreen;
+    std::vector<std::unique_ptr<CSprite>> mySprites;
+};
+
+void CountBlits(benchmark::State& state, std::uint64_t before) {
+    state.counters["blits_per_frame"] =
+        static_cast<double>(CGfxBufferSDL::GetBlitCount() - before) /
+        static_cast<double>(state.iterations());
+}
+
+void BM_NothingChanged(benchmark::State& state) {
+    CScene scene(state.range(0) != 0);
+    const std::uint64_t before = CGfxBufferSDL::GetBlitCount();
+    for (auto _ : state) scene.Frame();
+    CountBlits(state, before);
+}
+
+void BM_FiveFrontSpritesMoved(benchmark::State& state) {
+    CScene scene(state.range(0) != 0);
+    int step = 0;
+    const std::uint64_t before = CGfxBufferSDL::GetBlitCount();
+    for (auto _ : state) {
+        scene.MoveFront(++step);
+        scene.Frame();
+    }
+    CountBlits(state, before);
+}
+
+void BM_ForcedFullRedraw(benchmark::State& state) {
+    CScene scene(state.range(0) != 0);
+    const std::uint64_t before = CGfxBufferSDL::GetBlitCount();
+    for (auto _ : state) scene.FullRedraw();
+    CountBlits(state, before);
+}
+
+// The line every full redraw writes to the log, alone: part of (c).
+void BM_DrawingAllLogLine(benchmark::State& state) {
+    for (auto _ : state) Logger() << "drawing all" << std::endl;
+}
+
+BENCHMARK(BM_NothingChanged)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FiveFrontSpritesMoved)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ForcedFullRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawingAllLogLine)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,90 @@
+#include "tolm/gfx/CScreenLayer.h"
+
+#include <climits>
+
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/gfx/Gfx.h"
+#include "tolm/utils/logger/CLogger.h"
+
+namespace tolm {
+
+CScreenLayer* CScreenLayer::Get() {
+    return CSingletonPtr<CScreenLayer>::Get();
+}
+bool CScreenLayer::Exists() {
+    return CSingletonPtr<CScreenLayer>::Exists();
+}
+void CScreenLayer::Delete() {
+    CSingletonPtr<CScreenLayer>::Delete();
+}
+
+CScreenLayer::CScreenLayer()
+    : myScreen(Gfx::GetScreen()), myScreenSprite(std::make_unique<CSprite>(myScreen)) {
+    myTarget = myScreenSprite.get();
+}
+
+CScreenLayer::~CScreenLayer() {
+    myTarget = nullptr;
+}
+
+CSprite* CScreenLayer::GetDrawTarget() const {
+    // After a mode change the target still shows the old screen buffer, which may be gone;
+    // sprites are then only marked erased, and the next update draws everything anew.
+    CGfxBuffer* screen = Gfx::GetScreen();
+    if (screen == nullptr || myTarget->GetImage() != screen) return nullptr;
+    return myTarget;
+}
+
+void CScreenLayer::MarkWholeScreen() {
+    if (myScreen != nullptr && myScreen == Gfx::GetScreen()) {
+        myScreen->AddUpdateRect(myScreen->GetRect());
+    }
+}
+
+void CScreenLayer::AddDirtyRects(CSprite* sprite) {
+    if (myScreen == nullptr || myScreen != Gfx::GetScreen()) return;
+    const int count = sprite->GetChangeState();
+    for (int i = 0; i < count; ++i) myScreen->AddUpdateRect(sprite->GetDirtyRect(i));
+}
+
+void CScreenLayer::RemoveSprite(CSprite* sprite) {
+    MarkWholeScreen();
+    CSpriteLayer::RemoveSprite(sprite);
+}
+
+void CScreenLayer::HideSprite(CSprite* sprite) {
+    MarkWholeScreen();
+    CSpriteLayer::HideSprite(sprite);
+}
+
+bool CScreenLayer::Redraw(CSprite* target) {
+    if (mySprites.empty() || myRedrawDepth < mySprites.front()->GetZ()) return false;
+    return CSpriteLayer::Redraw(target);
+}
+
+void CScreenLayer::DrawAll(CSprite* target) {
+    Logger() << "drawing all" << std::endl;
+    if (mySprites.empty()) return;
+    SpriteChanged(mySprites.back());
+    const std::vector<CSprite*> sprites = mySprites;
+    for (auto it = sprites.rbegin(); it != sprites.rend(); ++it) {
+        AddDirtyRects(*it);
+        (*it)->Redraw(target);
+        myRedrawDepth = (*it)->GetZ();
+    }
+    if (myRedrawDepth > INT_MIN) --myRedrawDepth;
+}
+
+void CScreenLayer::Update() {
+    myScreen = Gfx::GetScreen();
+    if (myScreen == nullptr) return;
+    if (myScreen->GetRect() == myTarget->GetRect() && myTarget->GetImage() == myScreen) {
+        Redraw(myTarget);
+        return;
+    }
+    myTarget->SetImage(myScreen);
+    myTarget->SetRect(myScreen->GetRect());
+    DrawAll(myTarget);
+}
+
+}  // namespace tolm

@@ -1,0 +1,46 @@
+// The one process-wide layer drawn onto the screen buffer. Besides redrawing what changed it
+// records the changed rectangles on the screen buffer's update list. Created on first use,
+// deleted when the graphics task stops; it owns the sprite that stands for the screen, not
+// the screen buffer, which belongs to the graphics task.
+#ifndef TOLM_GFX_CSCREENLAYER_H
+#define TOLM_GFX_CSCREENLAYER_H
+
+#include <memory>
+
+#include "tolm/gfx/CSpriteLayer.h"
+
+namespace tolm {
+
+class CScreenLayer : public CSpriteLayer {
+public:
+    static CScreenLayer* Get();
+    static bool Exists();
+    static void Delete();
+
+    CScreenLayer();
+    ~CScreenLayer() override;
+
+    int GetType() const override { return 2; }
+    bool Redraw(CSprite* target) override;
+    void RemoveSprite(CSprite* sprite) override;
+    void HideSprite(CSprite* sprite) override;
+
+    // The per-frame entry point: redraws what changed, or everything after a mode change.
+    void Update();
+    // Erases and redraws every sprite.
+    void DrawAll(CSprite* target);
+
+protected:
+    void AddDirtyRects(CSprite* sprite) override;
+    CSprite* GetDrawTarget() const override;
+
+private:
+    void MarkWholeScreen();
+
+    CGfxBuffer* myScreen = nullptr;  // the graphics task's screen buffer, not owned
+    std::unique_ptr<CSprite> myScreenSprite;
+};
+
+}  // namespace tolm
+
+#endif

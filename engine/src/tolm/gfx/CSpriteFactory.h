@@ -1,0 +1,48 @@
+// Makes sprites from picture files, sprite description files or type ids, and maps sprite
+// type names to ids. Sprites it returns belong to the caller; loaded sprites are already on
+// the screen layer. Process-wide, created on first use.
+#ifndef TOLM_GFX_CSPRITEFACTORY_H
+#define TOLM_GFX_CSPRITEFACTORY_H
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "tolm/gfx/CSprite.h"
+
+namespace tolm {
+
+class CSpriteFactory {
+public:
+    static constexpr int kSpriteBase = 0;
+    static constexpr int kSpriteLayer = 1;
+    static constexpr int kSpriteScreenLayer = 2;
+    static constexpr int kSpriteText = 3;
+    static constexpr int kSpriteAnimated = 4;
+
+    using CCreator = std::function<CSprite*()>;
+
+    static CSpriteFactory* Get();
+
+    CSpriteFactory();
+
+    CSprite* LoadSprite(const std::string& filename);
+    // A new sprite of the type with default members; the screen layer itself for its id;
+    // null for an id outside the table or one whose module registered no creator.
+    CSprite* CreateSprite(int type);
+
+    static int GetTypeId(const std::string& name);
+    static std::string GetTypeName(int id);
+
+    // Text and animated sprites live in their own modules, which register their creators.
+    void RegisterCreator(int type, CCreator creator);
+
+private:
+    CSprite* LoadDescription(const std::string& filename);
+
+    std::map<int, CCreator> myCreators;
+};
+
+}  // namespace tolm
+
+#endif

@@ -1,0 +1,91 @@
+#include "tolm/gfx/sdl/CGfxFactorySDL.h"
+
+#include <SDL_image.h>
+
+#include <cstring>
+
+#include "tolm/gfx/Gfx.h"
+#include "tolm/gfx/sdl/CGfxBufferSDL.h"
+#include "tolm/gfx/sdl/CTextureManager.h"
+
+namespace tolm {
+namespace {
+
+// On a palettized display (or with no display at all) pictures stay in true colour: SDL
+// maps them onto the palette when they are blitted, so no colour is lost at load time and
+// backgrounds saved from the screen restore exactly what they took.
+bool DisplayTakesConversion() {
+    const SDL_Surface* screen = SDL_GetVideoSurface();
+    return screen != nullptr && screen->format->BytesPerPixel > 1;
+}
+
+// Replaces surface by its conversion when one can be made.
+SDL_Surface* Converted(SDL_Surface* surface, bool withAlpha) {
+    SDL_Surface* converted = nullptr;
+    if (withAlpha) {
+        converted = SDL_GetVideoSurface() != nullptr ? SDL_DisplayFormatAlpha(surface) : nullptr;
+    } else if (DisplayTakesConversion()) {
+        converted = SDL_DisplayFormat(surface);
+    }
+    if (converted == nullptr) return surface;
+    SDL_FreeSurface(surface);
+    return converted;
+}
+
+}  // namespace
+
+SDL_Surface* CGfxFactorySDL::CreateSurface(int w, int h) const {
+    if (w <= 0 || h <= 0 || w > CGfxBufferSDL::kMaxSide || h > CGfxBufferSDL::kMaxSide)
+        return nullptr;
+    Uint32 rmask = 0, gmask = 0, bmask = 0, amask = 0;
+    if (const SDL_Surface* screen = SDL_GetVideoSurface();
+        screen != nullptr && screen->format->BytesPerPixel == 4) {
+        rmask = screen->format->Rmask;
+        gmask = screen->format->Gmask;
+        bmask = screen->format->Bmask;
+        amask = screen->format->Amask;
+    }
+    return SDL_CreateRGBSurface(myFlags, w, h, myDepth, rmask, gmask, bmask, amask);
+}
+
+CGfxBuffer* CGfxFactorySDL::NewBuffer(int w, int h, const types::color& colorKey) {
+    SDL_Surface* surface = CreateSurface(w, h);
+    if (surface == nullptr) return Gfx::GetEmptyBuffer();
+    return new CGfxBufferSDL(Converted(surface, false), colorKey, "");
+}
+
+CGfxBuffer* CGfxFactorySDL::NewBuffer(int w, int h) {
+    SDL_Surface* surface = CreateSurface(w, h);
+    if (surface == nullptr) return Gfx::GetEmptyBuffer();
+    surface = Converted(surface, true);
+    if (surface->format->BytesPerPixel == 4) {
+        for (int row = 0; row < surface->h; ++row) {
+            std::memset(static_cast<Uint8*>(surface->pixels) + row * surface->pitch, 0,
+                        static_cast<std::size_t>(surface->w) * 4);
+        }
+    }
+    auto* buffer = new CGfxBufferSDL(surface);
+    buffer->SetOption(CGfxBuffer::kOptionRawCopy, CAnyContainer("1"));
+    return buffer;
+}
+
+CGfxBuffer* CGfxFactorySDL::LoadImage(const std::string& filename, const types::color& colorKey) {
+    CTextureManager* textures = CTextureManager::Get();
+    SDL_Surface* surface = nullptr;
+    if (textures->Exists(filename)) {
+        surface = textures->GetPointer(filename);
+        if (surface == nullptr) return Gfx::GetEmptyBuffer();
+    } else {
+        SDL_Surface* loaded = IMG_Load(filename.c_str());
+        if (loaded == nullptr) return Gfx::GetEmptyBuffer();
+        surface = Converted(loaded, loaded->format->alpha != 0 && loaded->format->Amask != 0);
+        textures->AddNew(filename, surface, false);
+    }
+    return new CGfxBufferSDL(surface, colorKey, filename);
+}
+
+void CGfxFactorySDL::FreeImage(CGfxBuffer* buffer) {
+    if (buffer != nullptr && !buffer->IsPermanent()) delete buffer;
+}
+
+}  // namespace tolm

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "ScreenTestSupport.h"
+#include "support/TestFiles.h"
+#include "tolm/gfx/CSpriteFactory.h"
+#include "tolm/gfx/CSpriteLayer.h"
+#include "tolm/utils/xml/XmlLoadSave.h"
+
+namespace tolm {
+namespace {
+
+using namespace test;
+
+class SpriteFactoryTest : public test::CScreenTestBase {
+protected:
+    void SetUp() override {
+        OpenWithDepth(32);
+        CGfxBuffer* picture = Gfx::NewBuffer(12, 10, types::kColorKeyMagenta);
+        PaintPicture(picture, kRed, 3);
+        myPicture = myDir.File("ball.bmp");
+        ASSERT_TRUE(picture->Save(myPicture));
+        Gfx::FreeImage(picture);
+    }
+    // The sprite is kept by the fixture, so it goes before the screen layer.
+    CSprite* Load(const std::string& name, const std::string& text) {
+        test::WriteFile(myDir.File(name), text);
+        mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File(name)));
+        return mySprites.back().get();
+    }
+    std::string ImageElement() const {
+        return "<ImageFilename>" + myPicture + "</ImageFilename>\n";
+    }
+
+    test::CTempDir myDir;
+    std::string myPicture;
+};
+
+TEST_F(SpriteFactoryTest, TypeTable) {
+    const char* names[] = {"sprite_base", "sprite_layer", "sprite_screenlayer", "sprite_text",
+                           "sprite_animated"};
+    for (int id = 0; id < 5; ++id) {
+        EXPECT_EQ(CSpriteFactory::GetTypeId(names[id]), id);
+        EXPECT_EQ(CSpriteFactory::GetTypeName(id), names[id]);
+    }
+    EXPECT_EQ(CSpriteFactory::GetTypeId("Sprite_Layer"), 0);
+    EXPECT_EQ(CSpriteFactory::GetTypeName(5), "");
+    EXPECT_EQ(CSpriteFactory::Get()->CreateSprite(7), nullptr);
+    EXPECT_EQ(CSpriteFactory::Get()->CreateSprite(2), CScreenLayer::Get());
+}
+
+TEST_F(SpriteFactoryTest, PictureOnlyDescriptionKeepsTheDefaults) {
+    CSprite* sprite = Load("plain.xml", "<Sprite>\n" + ImageElement() + "</Sprite>\n");
+    EXPECT_EQ(sprite->GetType(), 0);
+    ASSERT_FALSE(sprite->GetImage()->IsEmpty());
+    EXPECT_EQ(sprite->GetImage()->GetWidth(), 12);
+    EXPECT_EQ(sprite->GetZ(), 100);
+    EXPECT_EQ(sprite->GetAlpha(), 255);
+    EXPECT_EQ(sprite->GetRect(), types::rect(0, 0, 0, 0));
+    EXPECT_EQ(sprite->GetLayer(), CScreenLayer::Get());
+}
+
+TEST_F(SpriteFactoryTest, MembersAndTheirOddities) {
+    CSprite* sprite =
+        Load("full.xml", "<Sprite type=\"sprite_base\" >\n" + ImageElement() +
+                             "<ScrollRect x=\"0\" y=\"0\" w=\"0\" h=\"0\" ></ScrollRect>\n"
+                             "<ImageRect x=\"5\" y=\"6\" w=\"12\" h=\"10\" ></ImageRect>\n"
+                             "<Z>\n  42\n</Z>\n<Alpha>128</Alpha>\n</Sprite>\n");
+    EXPECT_EQ(sprite->GetRect(), types::rect(5, 6, 12, 10));
+    EXPECT_EQ(sprite->GetScrollRect(), types::rect());  // an empty scroll rect is ignored
+    EXPECT_EQ(sprite->GetZ(), 42);
+    EXPECT_EQ(sprite->GetAlpha(), 128);
+
+    // Only x and y: the size stays as it was (0 for a new sprite).
+    CSprite* moved =
+        Load("moved.xml", "<Sprite><ImageRect x=\"7\" y=\"-8\" ></ImageRect></Sprite>\n");
+    EXPECT_EQ(moved->GetRect(), types::rect(7, -8, 0, 0));
+
+    // Values that do not convert, or do not fit, leave the defaults.
+    CSprite* odd = Load(
+        "odd.xml", "<Sprite type=\"sprite_cloud\" >\n" + ImageElement() +
+                       "<ScrollRect x=\"1\" y=\"2\" w=\"3\" h=\"4\" ></ScrollRect>\n"
+                       "<ImageRect x=\"abc\" y=\"1\" w=\"-50\" h=\"99999999999\" ></ImageRect>\n"
+                       "<Z>deep</Z>\n<Alpha>300</Alpha>\n</Sprite>\n");
+    EXPECT_EQ(odd->GetType(), 0);
+    EXPECT_EQ(odd->GetRect(), types::rect(0, 1, -50, 0));
+    EXPECT_EQ(odd->GetScrollRect(), types::rect(1, 2, 3, 4));
+    EXPECT_EQ(odd->GetZ(), 100);
+    EXPECT_EQ(odd->GetAlpha(), 255);
+    CSprite* huge = Load("huge.xml", "<Sprite>\n" + ImageElement() +
+                                         "<ImageRect x=\"-2147483648\" y=\"2147483600\" "
+                                         "w=\"2147483647\" h=\"2147483647\" ></ImageRect>\n"
+                                         "</Sprite>\n");
+    EXPECT_EQ(huge->GetRect().w, INT_MAX);
+    Frame();  // drawing such sprites stays on the screen's memory
+    Frame();
+}
+
+TEST_F(SpriteFactoryTest, LayersComeFromTheirTypeName) {
+    // Z before ImageRect is out of order: both are still read, after a warning.
+    CSprite* layer = Load(
+        "layer.xml", "<L type=\"sprite_layer\" ><Z>3</Z><ImageRect x=\"1\" ></ImageRect></L>\n");
+    EXPECT_EQ(layer->GetType(), 1);
+    EXPECT_EQ(layer->GetZ(), 3);
+    EXPECT_EQ(layer->GetX(), 1);
+    EXPECT_EQ(layer->GetLayer(), CScreenLayer::Get());
+    // No module registered text sprites here: the file still gives a sprite.
+    EXPECT_EQ(Load("text.xml", "<T type=\"sprite_text\" />\n")->GetType(), 0);
+}
+
+TEST_F(SpriteFactoryTest, UnreadableFilesGiveAnEmptyBaseSprite) {
+    for (const char* text : {"", "just words, no element", "</Sprite>"}) {
+        SCOPED_TRACE(text);
+        CSprite* sprite = Load("bad.xml", text);
+        EXPECT_EQ(sprite->GetType(), 0);
+        EXPECT_TRUE(sprite->IsEmpty());
+    }
+    mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File("absent.xml")));
+    EXPECT_TRUE(mySprites.back()->IsEmpty());
+    // A picture that cannot be loaded: the empty buffer, which draws nothing.
+    mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File("absent.png")));
+    mySprites.back()->SetRect(types::rect(0, 0, 50, 50));
+    Frame();
+    EXPECT_EQ(Pixels(myVideo), std::vector<Uint32>(kWidth * kHeight, 0));
+}
+
+TEST_F(SpriteFactoryTest, UpperCaseXmlIsTakenForAPicture) {
+    CSprite* sprite = Load("shout.XML", "<Sprite><Z>7</Z></Sprite>\n");
+    EXPECT_EQ(sprite->GetImage(), Gfx::GetEmptyBuffer());
+    EXPECT_EQ(sprite->GetZ(), 100);
+    mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myPicture));
+    EXPECT_EQ(mySprites.back()->GetRect(), types::rect(0, 0, 12, 10));
+    Frame();
+    EXPECT_EQ(myScreen->GetPixel(0, 0), kRed);
+}
+
+TEST_F(SpriteFactoryTest, WrittenDescriptionReadsBack) {
+    CSprite* sprite = Load(
+        "in.xml", "<Sprite>\n" + ImageElement() +
+                      "<ImageRect x=\"3\" y=\"4\" w=\"12\" h=\"10\" ></ImageRect>\n</Sprite>\n");
+    sprite->SetScrollRect(types::rect(1, 1, 30, 30));
+    sprite->SetZ(55);
+    sprite->SetAlpha(77);
+    const std::string out = myDir.File("out.xml");
+    ASSERT_TRUE(XmlSave(*sprite, out, "Sprite"));
+    std::unique_ptr<CXmlNode> root = XmlLoadTree(out);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->GetAttribute("type").GetString(), "sprite_base");
+    std::vector<std::string> names;
+    for (int i = 0; i < root->GetChildCount(); ++i) names.push_back(root->GetChild(i)->GetName());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"ImageFilename", "ScrollRect", "ImageRect", "Z", "Alpha"}));
+    mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(out));
+    CSprite* back = mySprites.back().get();
+    EXPECT_EQ(back->GetImage()->GetFilename(), myPicture);
+    EXPECT_EQ(back->GetScrollRect(), types::rect(1, 1, 30, 30));
+    EXPECT_EQ(back->GetRect(), types::rect(3, 4, 12, 10));
+    EXPECT_EQ(back->GetZ(), 55);
+    EXPECT_EQ(back->GetAlpha(), 77);
+}
+
+}  // namespace
+}  // namespace tolm

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "GfxTestSupport.h"
+#include "tolm/gfx/CNullGfxBuffer.h"
+#include "tolm/gfx/Gfx.h"
+
+namespace tolm {
+namespace {
+
+TEST(GfxTest, WithoutFactoryEveryRequestGivesTheEmptyBufferAndSaysWhy) {
+    test::CLogRecorder log;
+    ASSERT_EQ(Gfx::GetFactory(), nullptr);
+    CGfxBuffer* empty = Gfx::GetEmptyBuffer();
+
+    EXPECT_EQ(Gfx::NewBuffer(4, 4), empty);
+    EXPECT_TRUE(log.Has("Gfx::NewBuffer() - no GFXFactory given, cannot create graphics surface.\n",
+                        CLogger::kWarning));
+    log.lines.clear();
+    EXPECT_EQ(Gfx::NewBuffer(4, 4, types::kColorKeyMagenta), empty);
+    EXPECT_TRUE(log.lines.empty());
+    EXPECT_EQ(Gfx::LoadImage("data/gfx/none.png", types::kColorKeyMagenta), empty);
+    EXPECT_TRUE(log.Has("Gfx::LoadImage() - no GFXFactory given, cannot create graphics surface.\n",
+                        CLogger::kWarning));
+    Gfx::FreeImage(empty);
+    EXPECT_TRUE(log.Has("Gfx::FreeImage() - no GFXFactory given, cannot free graphics surface.\n",
+                        CLogger::kWarning));
+    EXPECT_EQ(Gfx::CreateBuffer(), nullptr);
+}
+
+TEST(GfxTest, EmptyBufferCanBeFreedAnyNumberOfTimes) {
+    CGfxBuffer* empty = CNullGfxBuffer::Instance();
+    for (int i = 0; i < 3; ++i) Gfx::FreeImage(empty);
+    EXPECT_EQ(empty->GetPixel(-7, 1000), types::color(255, 0, 255, 255));
+    EXPECT_FALSE(empty->Blit(empty));
+}
+
+}  // namespace
+}  // namespace tolm

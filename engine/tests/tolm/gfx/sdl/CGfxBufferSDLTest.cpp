@@ -1,0 +1,201 @@
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+
+#include "../GfxTestSupport.h"
+#include "support/TestFiles.h"
+#include "tolm/gfx/CNullGfxBuffer.h"
+#include "tolm/gfx/sdl/CGfxBufferSDL.h"
+#include "tolm/gfx/sdl/CTextureManager.h"
+
+namespace tolm {
+namespace {
+
+using namespace test;
+
+class GfxBufferSDLTest : public test::CGfxTestBase {
+protected:
+    void SetUp() override { OpenScreen(64, 48, 32); }
+
+    // A picture file: w x h of fill with a magenta square of side hole at (1, 1).
+    std::string MakePictureFile(const std::string& name, int w, int h, types::color fill,
+                                int hole) {
+        CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
+        PaintPicture(picture, fill, hole);
+        const std::string path = myDir.File(name);
+        EXPECT_TRUE(picture->Save(path));
+        Gfx::FreeImage(picture);
+        return path;
+    }
+
+    test::CTempDir myDir;
+};
+
+TEST_F(GfxBufferSDLTest, BlankAlphaBufferIsTransparentAndCopiesRaw) {
+    CGfxBuffer* layer = Gfx::NewBuffer(8, 6);
+    ASSERT_EQ(layer->GetType(), CGfxBufferSDL::kType);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x) ASSERT_EQ(layer->GetPixel(x, y).a, 0) << x << "," << y;
+
+    // Onto a raw-copy target, half-transparent pixels keep their alpha instead of blending.
+    CGfxBuffer* glass = Gfx::NewBuffer(2, 2);
+    glass->PutPixel(0, 0, kWhite);
+    glass->PutPixel(1, 0, types::color(255, 255, 255, 128));
+    EXPECT_TRUE(glass->Blit(layer, types::rect(0, 0, 2, 2), types::rect(3, 3, 2, 2)));
+    EXPECT_EQ(layer->GetPixel(3, 3), kWhite);
+    EXPECT_EQ(layer->GetPixel(4, 3), types::color(127, 127, 127, 127));
+    EXPECT_EQ(layer->GetPixel(3, 4).a, 0);
+    layer->ClearRect(types::rect(-100, -100, 104, 104));  // reaches (3, 3) only
+    EXPECT_EQ(layer->GetPixel(3, 3).a, 0);
+    EXPECT_EQ(layer->GetPixel(4, 3).a, 127);
+    Gfx::FreeImage(glass);
+    Gfx::FreeImage(layer);
+}
+
+TEST_F(GfxBufferSDLTest, PixelsAtTheEdgesOfTheView) {
+    CGfxBuffer* buffer = Solid(10, 8, kBlack);
+    buffer->SetRect(types::rect(2, 3, 4, 3));
+    ASSERT_TRUE(buffer->IsClipped());
+    struct Case {
+        int x, y;
+        bool inside;
+    } cases[] = {{0, 0, true},       {3, 2, true},  {-1, 0, false}, {0, -1, false},
+                 {4, 0, false},      {0, 3, false}, {3, 3, false},  {INT_MAX, INT_MAX, false},
+                 {INT_MIN, 0, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        buffer->PutPixel(c.x, c.y, kRed);
+        EXPECT_EQ(buffer->GetPixel(c.x, c.y), c.inside ? kRed : types::color(0, 0, 0, 255));
+    }
+    buffer->SetRect(types::rect(0, 0, 10, 8));
+    EXPECT_EQ(Count(buffer, kRed), 2);
+    EXPECT_EQ(buffer->GetPixel(2, 3), kRed);
+    EXPECT_EQ(buffer->GetPixel(5, 5), kRed);
+    // A view reaching past the surface is kept on it.
+    buffer->SetRect(types::rect(-5, 6, 1000, 1000));
+    EXPECT_EQ(buffer->GetRect(), types::rect(0, 6, 10, 2));
+    Gfx::FreeImage(buffer);
+}
+
+TEST_F(GfxBufferSDLTest, BlitsAreCutToBothViews) {
+    CGfxBuffer* square = Solid(4, 4, kGreen);
+    struct Case {
+        types::rect src, dst;
+        int expected;
+    } cases[] = {
+        {types::rect(0, 0, 4, 4), types::rect(0, 0, 4, 4), 12},
+        {types::rect(0, 0, 4, 4), types::rect(-2, -1, 4, 4), 6},
+        {types::rect(0, 0, 4, 4), types::rect(3, 2, 4, 4), 1},  // cut at the view's corner
+        {types::rect(2, 2, 40, 40), types::rect(0, 0, 40, 40), 4},
+        {types::rect(-3, -2, 4, 4), types::rect(0, 0, 4, 4), 1},
+        {types::rect(0, 0, -4, 4), types::rect(0, 0, 4, 4), 0},
+        {types::rect(0, 0, 4, 4), types::rect(INT_MAX, INT_MAX, 4, 4), 0},
+        {types::rect(0, 0, 4, 4), types::rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), 0},
+        {types::rect(INT_MIN, 0, INT_MAX, 4), types::rect(0, 0, 4, 4), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dst.x << "," << c.dst.y << " from " << c.src.x);
+        CGfxBuffer* target = Solid(10, 10, kBlack);
+        target->SetRect(types::rect(2, 2, 4, 3));
+        EXPECT_TRUE(square->Blit(target, c.src, c.dst));
+        EXPECT_EQ(Count(target, kGreen), c.expected);
+        target->SetRect(types::rect(0, 0, 10, 10));
+        EXPECT_EQ(Count(target, kGreen), c.expected) << "drawn outside the view";
+        Gfx::FreeImage(target);
+    }
+    // The whole-buffer form puts the view at the target view's corner.
+    CGfxBuffer* target = Solid(10, 10, kBlack);
+    target->SetRect(types::rect(7, 8, 3, 2));
+    EXPECT_TRUE(square->Blit(target));
+    target->SetRect(types::rect(0, 0, 10, 10));
+    EXPECT_EQ(Count(target, kGreen), 6);
+    EXPECT_EQ(target->GetPixel(7, 8), kGreen);
+    EXPECT_FALSE(square->Blit(CNullGfxBuffer::Instance()));
+    EXPECT_FALSE(
+        square->Blit(CNullGfxBuffer::Instance(), types::rect(0, 0, 1, 1), types::rect(0, 0, 1, 1)));
+    Gfx::FreeImage(target);
+    Gfx::FreeImage(square);
+}
+
+TEST_F(GfxBufferSDLTest, LoadedPicturesAreKeyedOnMagenta) {
+    const std::string path = MakePictureFile("keyed.bmp", 6, 5, kRed, 2);
+    CGfxBuffer* picture = Gfx::LoadImage(path, types::kColorKeyMagenta);
+    ASSERT_FALSE(picture->IsEmpty());
+    EXPECT_EQ(picture->GetFilename(), path);
+    CGfxBuffer* target = Solid(6, 5, kGreen);
+    EXPECT_TRUE(picture->Blit(target));
+    EXPECT_EQ(Count(target, kGreen), 4);
+    EXPECT_EQ(target->GetPixel(1, 1), kGreen);
+    EXPECT_EQ(target->GetPixel(3, 1), kRed);
+    Gfx::FreeImage(target);
+    Gfx::FreeImage(picture);
+}
+
+TEST_F(GfxBufferSDLTest, SameFileIsDecodedOnceAndLivesUntilItsLastBuffer) {
+    const std::string path = MakePictureFile("shared.bmp", 3, 3, kRed, 0);
+    CGfxBuffer* first = Gfx::LoadImage(path, types::kColorKeyMagenta);
+    std::filesystem::remove(path);  // a second decode would now fail
+    CGfxBuffer* second = Gfx::LoadImage(path, types::kColorKeyMagenta);
+    ASSERT_NE(first, second);
+    ASSERT_FALSE(second->IsEmpty());
+    EXPECT_EQ(surface_cast(first)->GetSDLSurface(), surface_cast(second)->GetSDLSurface());
+    EXPECT_EQ(CTextureManager::Get()->GetCount(path), 2);
+    Gfx::FreeImage(first);
+    EXPECT_EQ(second->GetPixel(2, 2), kRed);
+    Gfx::FreeImage(second);
+    EXPECT_FALSE(CTextureManager::Get()->Exists(path));
+    EXPECT_TRUE(Gfx::LoadImage(path, types::kColorKeyMagenta)->IsEmpty());
+}
+
+TEST_F(GfxBufferSDLTest, UnreadablePicturesGiveTheEmptyBuffer) {
+    const std::string good = MakePictureFile("good.bmp", 8, 8, kRed, 0);
+    const std::string bytes = test::ReadFile(good);
+    test::WriteFile(myDir.File("truncated.bmp"), bytes.substr(0, 40));
+    test::WriteFile(myDir.File("text.png"), "this is not a picture\n");
+    test::WriteFile(myDir.File("empty.gif"), "");
+    for (const char* name : {"missing.png", "truncated.bmp", "text.png", "empty.gif"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Gfx::LoadImage(myDir.File(name), types::kColorKeyMagenta), Gfx::GetEmptyBuffer());
+        EXPECT_FALSE(CTextureManager::Get()->Exists(myDir.File(name)));
+    }
+    EXPECT_EQ(Gfx::NewBuffer(0, 5), Gfx::GetEmptyBuffer());
+    EXPECT_EQ(Gfx::NewBuffer(5, INT_MAX, types::kColorKeyMagenta), Gfx::GetEmptyBuffer());
+}
+
+TEST_F(GfxBufferSDLTest, SaveChoosesTheFormatByTheLastThreeCharacters) {
+    CGfxBuffer* picture = Solid(3, 2, kRed);
+    for (const char* name : {"atga", "a.TGA", "ga"}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(picture->Save(myDir.File(name)));
+        const std::string bytes = test::ReadFile(myDir.File(name));
+        EXPECT_EQ(bytes.substr(0, 2),
+                  name[0] == 'a' && name[1] == 't' ? std::string("\0\0", 2) : "BM");
+    }
+    EXPECT_FALSE(picture->Save(myDir.File("no/such/folder/a.bmp")));
+    Gfx::FreeImage(picture);
+}
+
+TEST_F(GfxBufferSDLTest, ScaleAndRotateUseOnlyTheView) {
+    // Two frames side by side: red on the left, green on the right.
+    CGfxBuffer* frames = Solid(8, 4, kRed);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 4; x < 8; ++x) frames->PutPixel(x, y, kGreen);
+    frames->SetRect(types::rect(0, 0, 4, 4));
+    CGfxBuffer* big = frames->Scale(8, 12);
+    EXPECT_EQ(big->GetWidth(), 8);
+    EXPECT_EQ(big->GetHeight(), 12);
+    EXPECT_EQ(Count(big, kRed), 96);
+    frames->SetRect(types::rect(4, 0, 4, 4));  // same size, other frame
+    CGfxBuffer* bigGreen = frames->Scale(8, 12);
+    EXPECT_EQ(Count(bigGreen, kGreen), 96);
+    CGfxBuffer* turned = frames->Rotate(90.0f);
+    EXPECT_EQ(Count(turned, kRed), 0);
+    EXPECT_EQ(frames->Scale(0, 5), Gfx::GetEmptyBuffer());
+    EXPECT_EQ(frames->Scale(5, INT_MAX), Gfx::GetEmptyBuffer());
+    for (CGfxBuffer* b : {big, bigGreen, turned, frames}) Gfx::FreeImage(b);
+}
+
+}  // namespace
+}  // namespace tolm
