@@ -54,16 +54,6 @@ TEST_F(GameClockTest, StepsAfterTheIntervalAndResolvesStrictlyAfter350Ms) {
     }
 }
 
-TEST_F(GameClockTest, StoppedAreaChangesNothingWhileTheClockRuns) {
-    myGame.GetArea().Stop();
-    myGame.GetArea().SetCell(0, 14, 1);
-    const CGameArea::Board before = myGame.GetArea().GetBoard();
-    for (tolm::types::ticks at = 0; at < 20000; at += 16) {
-        ASSERT_EQ(UpdateAt(at), std::make_pair(0, 0)) << at;
-    }
-    EXPECT_EQ(myGame.GetArea().GetBoard(), before);
-}
-
 TEST_F(GameClockTest, PauseStopsTheGamesTimeAndTheIntervalFollowsTheSettings) {
     UpdateAt(1000);
     myGame.Pause();
