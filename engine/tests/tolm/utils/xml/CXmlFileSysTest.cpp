@@ -66,6 +66,25 @@ TEST(CXmlFileSys, FindChildCursorAndWarnings) {
     }
 }
 
+// A nested object's serialiser starts anew: cursor 0, warnings on, no file and no line.
+TEST(CXmlFileSys, NestedObjectsStartAnew) {
+    struct CMember {
+        void Serialize(CXmlFileSys* filesys) { filesys->Read("v", value); }
+        int value = 4;
+    } member;
+    auto root = test::BuildXml("<a><b><w>1</w></b></a>");
+    CXmlFileSys filesys(root.get(), CXmlFileSys::kReading);
+    filesys.SetWarnings(false);
+    filesys.SetFile("thing.cpp");
+    test::CLogCapture log;
+    filesys.ReadObject("b", member);
+    EXPECT_EQ(member.value, 4);
+    EXPECT_EQ(log.Lines(), (Lines{"Xml warning a child node wasn't in the place it should be, "
+                                  "order fucked up in node: b in file:  at line 0\n",
+                                  "Xml error a child node: v wasn't found at all in the node: b in "
+                                  "file:  at line 0\n"}));
+}
+
 // A failed conversion (also out of range) leaves a member unchanged but appends a default
 // to a sequence; a number is read up to its first stray character.
 TEST(CXmlFileSys, ConversionsSequencesRectsAndPoints) {
