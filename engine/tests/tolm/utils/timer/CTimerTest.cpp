@@ -39,21 +39,23 @@ TEST(CTimer, CountsPausesResumesAndResets) {
 }
 
 TEST(CTimer, TimersAsBasesAndAssignment) {
-    CScopedManualTime clock(0);
+    CScopedManualTime clock(1000);
     CTimer outer;
-    CTimer inner(&outer);
+    clock.Advance(4);
+    CTimer inner(&outer);  // starts at 0 on its base's time
     CTimer copy;
-    clock.Advance(10);
+    EXPECT_EQ(inner.GetTime(), 0u);
+    clock.Advance(6);
     outer.Pause();
     clock.Advance(100);
-    EXPECT_EQ(inner.GetTime(), 10u);
+    EXPECT_EQ(inner.GetTime(), 6u);
     outer.Resume();
     clock.Advance(1);
-    EXPECT_EQ(inner.GetTime(), 11u);
+    EXPECT_EQ(inner.GetTime(), 7u);
     inner.Pause();
     copy = inner;  // the state, not the base
     EXPECT_TRUE(copy.IsPaused());
-    EXPECT_EQ(copy.GetTime(), 11u);
+    EXPECT_EQ(copy.GetTime(), 7u);
     EXPECT_EQ(copy.GetBaseTimer(), GetSystemTimer());
 }
 
