@@ -93,42 +93,29 @@ TEST(CXmlParser, MalformedInputsEndAndStayConsistent) {
     for (int i = 0; i < 8192; ++i) binary += static_cast<char>((i * 197 + 3) % 256);
     std::string manyAttributes = "<x";
     for (int i = 0; i < 20000; ++i) manyAttributes += " a" + std::to_string(i) + "=\"v\"";
-    std::string manyWords = "<";
-    for (int i = 0; i < 20000; ++i) manyWords += "w ";
     std::string pairs = "<a b";
     for (int i = 0; i < 50000; ++i) pairs += "=c d";
+    // Tags without a name before "=", unclosed tags, quotes and entities at the end, end
+    // tags with nothing open, content after the root, garbage, long tags.
     const std::string inputs[] = {
         "",
-        "<",
-        ">",
         "<<<>>>",
-        "</>",
         "</a></b>",
-        "<a",
         "<a><",
         "<a x=\"1",
         "<a x=\"1 y=2>",
         "<=>",
-        "<===>",
-        "<a b=c=d=e>",
         "< = = = >",
+        "<a b=c=d=e>",
         "<\"=\">",
         "<!",
-        "&amp;amp;<a>&",
-        "<a></a></a><b><c></c></b>",
         "<a/>/></>",
-        "<a><b x=\"1\"/></a><a>",
         "<a>&amp;amp;&lt",
         "<a>\n<b\n=\n\"\n>\n</a>",
         binary,
-        std::string(1 << 20, '<'),
-        std::string(1 << 20, '>'),
-        "<a>" + std::string(1 << 20, '>'),
         manyAttributes,
-        manyWords + "a=1>",
         pairs,
         "<" + std::string(100000, '=') + ">",
-        "<a x=\"" + std::string(100000, '"'),
     };
     for (const std::string& input : inputs) {
         SCOPED_TRACE(input.substr(0, 40));
