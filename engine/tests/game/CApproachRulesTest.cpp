@@ -9,17 +9,6 @@ namespace {
 
 using EOutcome = CApproachRules::EOutcome;
 
-TEST(CApproachRules, StepIsTheDistanceDividedByTheDivisorAtLevelStart) {
-    const int cases[][2] = {{15, 10}, {25, 6}, {35, 4}, {50, 3}, {0, 150}};
-    for (const auto& c : cases) {
-        CApproachRules rules;
-        rules.SetApproachSteps(c[0]);
-        EXPECT_EQ(rules.GetStep(), 10);  // until the level begins
-        rules.BeginLevel();
-        EXPECT_EQ(rules.GetStep(), c[1]) << c[0];
-    }
-}
-
 // Events: B a burst (row 3 removed), T the fan's top row removed, F a fan hit. Outcomes:
 // '.' none, 'C' level complete, 'L' level failed.
 TEST(CApproachRules, BurstsAndFanHitsMoveTheOuterCharactersAndEndTheLevel) {
@@ -38,11 +27,17 @@ TEST(CApproachRules, BurstsAndFanHitsMoveTheOuterCharactersAndEndTheLevel) {
         // Each outer character moves out only while inside its limit: left stops at 98,
         // right at its first value >= 700; a burst brings the right one back inside.
         {50, std::string(35, 'F') + "BF", std::string(34, '.') + "L..", 98, 702},
+        // The step is (350 - 200) / divisor: 6 for 25, 4 for 35; a divisor below 1 counts
+        // as 1, and 350 itself is not yet past the column.
+        {25, "B", ".", 206, 594},
+        {35, "B", ".", 204, 596},
+        {0, "B", ".", 350, 450},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.events);
         CApproachRules rules;
         rules.SetApproachSteps(c.divisor);
+        EXPECT_EQ(rules.GetStep(), 10);  // the divisor counts from the next level on
         rules.BeginLevel();
         std::string outcomes;
         for (char event : c.events) {

@@ -13,6 +13,7 @@ namespace {
 class GameClockTest : public ::testing::Test {
 protected:
     GameClockTest() : myClock(10000), myGame(test::RecordingFactory(&myPresentation)) {}
+    ~GameClockTest() override { LevelSettings() = CLevelSettings(); }
 
     // Updates at `sinceStart` ms after the game's creation; answers pushes and resolves.
     std::pair<int, int> UpdateAt(tolm::types::ticks sinceStart) {
