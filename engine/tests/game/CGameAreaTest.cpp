@@ -8,7 +8,7 @@
 #include "game/CLevelSettings.h"
 #include "game/CLevelTable.h"
 #include "game/GameTestSupport.h"
-#include "tolm/utils/logger/CLogger.h"
+#include "support/CLogCapture.h"
 #include "tolm/utils/random/Random.h"
 
 namespace game {
@@ -24,6 +24,8 @@ protected:
         tolm::SetRandomSeed(4242);
         myPresentation->myCalls.clear();
     }
+    // The settings are process-wide; the next test expects the first level's.
+    void TearDown() override { LevelSettings() = CLevelSettings(); }
 
     void FillLine(int line, const Cells& numbers) {
         for (std::size_t i = 0; i < numbers.size(); ++i) {
@@ -47,20 +49,7 @@ protected:
     std::unique_ptr<CGameArea> myArea;
 };
 
-class CLogCapture : public tolm::CLogListener {
-public:
-    CLogCapture() { tolm::Logger().AddListener(this); }
-    ~CLogCapture() override { tolm::Logger().RemoveListener(this); }
-    void Write(const std::string& line, int) override { myLines.push_back(line); }
-    std::vector<std::string> myLines;
-};
-
-TEST_F(GameAreaTest, ConstructionAndResetShowAllThreePreviewsLineZeroFirst) {
-    test::CRecordingPresentation* presentation = nullptr;
-    CGameArea fresh(test::RecordingFactory(&presentation));
-    EXPECT_FALSE(fresh.IsStopped());
-    EXPECT_EQ(presentation->myCalls.size(), 3u);
-
+TEST_F(GameAreaTest, ResetEmptiesTheBoardAndShowsAllThreePreviewsLineZeroFirst) {
     FillLine(1, {1, 2, 3});
     myArea->SetSelectedLine(0);
     myArea->Step();
@@ -70,21 +59,21 @@ TEST_F(GameAreaTest, ConstructionAndResetShowAllThreePreviewsLineZeroFirst) {
     EXPECT_EQ(myArea->GetBoard(), CGameArea::Board{});
     EXPECT_EQ(myArea->GetStepCount(), 0);
     EXPECT_EQ(myPresentation->myCalls, (Calls{Preview(0), Preview(1), Preview(2)}));
-}
 
-TEST(CGameAreaFactory, DefaultIsReplaceableAndEmptyMeansNoPresentation) {
+    // Without a default factory an area has no presentation and must not reach for it.
     CGameArea bare;
     EXPECT_EQ(bare.GetPresentation(), nullptr);
-    bare.Step();  // must not reach for the missing presentation
+    bare.Step();
     bare.Resolve();
     test::CRecordingPresentation* made = nullptr;
     const auto previous = CGameArea::SetDefaultPresentationFactory(test::RecordingFactory(&made));
     CGameArea area;
     EXPECT_EQ(area.GetPresentation(), made);
+    EXPECT_EQ(made->myCalls.size(), 3u);
     CGameArea::SetDefaultPresentationFactory(previous);
 }
 
-TEST_F(GameAreaTest, PickNumberHalvesWeightsPerOccurrenceAndNormalises) {
+TEST_F(GameAreaTest, PickNumberWeightsBoundaryAndFailedPick) {
     // Empty: thirds. Two 2s: 1/3, 1/12, 1/3, normalised 4/9, 1/9, 4/9. Numbers outside
     // the range (7, -1) are ignored.
     const struct {
@@ -92,9 +81,9 @@ TEST_F(GameAreaTest, PickNumberHalvesWeightsPerOccurrenceAndNormalises) {
         double unit;
         int expected;
     } cases[] = {
-        {{}, 0.01, 1},        {{}, 0.33, 1},        {{}, 0.34, 2},         {{}, 0.66, 2},
-        {{}, 0.67, 3},        {{}, 0.999, 3},       {{2, 0, 2}, 0.44, 1},  {{2, 0, 2}, 0.45, 2},
-        {{2, 0, 2}, 0.55, 2}, {{2, 0, 2}, 0.56, 3}, {{7, -1, 7}, 0.34, 2}, {{7, -1, 7}, 0.67, 3},
+        {{}, 0.33, 1},         {{}, 0.34, 2},         {{}, 0.66, 2},        {{}, 0.67, 3},
+        {{2, 0, 2}, 0.44, 1},  {{2, 0, 2}, 0.45, 2},  {{2, 0, 2}, 0.55, 2}, {{2, 0, 2}, 0.56, 3},
+        {{7, -1, 7}, 0.34, 2}, {{7, -1, 7}, 0.67, 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.line.size() << " cells, unit " << c.unit);
@@ -103,13 +92,12 @@ TEST_F(GameAreaTest, PickNumberHalvesWeightsPerOccurrenceAndNormalises) {
         test::SeedSoNextUnitIs(c.unit);
         EXPECT_EQ(myArea->PickNumber(1), c.expected);
     }
-}
 
-TEST_F(GameAreaTest, PickNumberAtTheSinglePrecisionBoundaryTakesTheIndexItEquals) {
+    // A unit value that converts to exactly the first single-precision weight takes it.
+    myArea->Reset();
     FillLine(1, {2, 2});
     const float third = 1.0f / 3.0f;
     const float weight = third * (1.0f / (third + third * 0.25f + third));
-    // A generator state whose unit value converts to exactly that float.
     std::int64_t state = static_cast<std::int64_t>(weight / 4.656612875e-10);
     while (static_cast<float>(state * 4.656612875e-10) < weight) ++state;
     ASSERT_EQ(static_cast<float>(state * 4.656612875e-10), weight);
@@ -118,19 +106,19 @@ TEST_F(GameAreaTest, PickNumberAtTheSinglePrecisionBoundaryTakesTheIndexItEquals
     while (static_cast<float>(state * 4.656612875e-10) == weight) ++state;
     test::SeedSoNextStateIs(state);
     EXPECT_EQ(myArea->PickNumber(1), 2);
-}
 
-TEST_F(GameAreaTest, PickNumberWithNoIndexLogsAndReturnsTheHighestNumber) {
     // Level 2 plays 4..6. One 4 in the line leaves the float weights summing just under the
-    // unit value of the top state, which converts to exactly 1.0f: no index is taken.
+    // unit value of the top state, which converts to exactly 1.0f: no index is taken, and
+    // the pick gives the highest number, not the count 3.
     LevelSettings() = CLevelTable::SettingsFor(1);
+    myArea->Reset();
     FillLine(2, {4});
-    CLogCapture log;
+    tolm::test::CLogCapture log;
     test::SeedSoNextStateIs(2147483646);
     EXPECT_EQ(myArea->PickNumber(2), 6);
-    ASSERT_EQ(log.myLines.size(), 2u);
-    EXPECT_EQ(log.myLines[0].rfind("Random problems: ", 0), 0u) << log.myLines[0];
-    const std::string& weights = log.myLines[1];
+    ASSERT_EQ(log.Lines().size(), 2u);
+    EXPECT_EQ(log.Lines()[0].rfind("Random problems: ", 0), 0u) << log.Lines()[0];
+    const std::string& weights = log.Lines()[1];
     EXPECT_EQ(weights.substr(weights.size() - 3), ", \n");
     EXPECT_EQ(std::count(weights.begin(), weights.end(), ','), 3);
 }
@@ -154,52 +142,49 @@ TEST_F(GameAreaTest, StepPushesEveryUnsilencedLineThenShowsTheirNewPreviews) {
     }
 }
 
-TEST_F(GameAreaTest, SilencedLineKeepsCellsNextNumberAndPreviewThroughManySteps) {
-    // Numbers the level never draws, so no burst can move the silenced line's cells.
+// The silenced line keeps its cells (numbers the level never draws, so no burst can move
+// them), its next number and its waiting bubble, while three equal next numbers are broken
+// up on the other lines only and the other two lines go into the fan over and over.
+TEST_F(GameAreaTest, SilencedLineIsUntouchedAndEqualNumbersAreRedrawnElsewhere) {
     FillLine(2, {6, 5, 6, 5});
     myArea->SetNextNumber(2, 2);
     myArea->SetSelectedLine(2);
-    for (int step = 0; step < 200; ++step) {
-        myArea->Step();
-        myArea->Resolve();
-        ASSERT_EQ(myArea->GetNextNumber(2), 2) << "step " << step;
-    }
-    EXPECT_EQ(Line(2), (Cells{6, 5, 6, 5}));
-    const Calls& calls = myPresentation->myCalls;
-    for (const std::string& call : calls) {
-        EXPECT_EQ(call.find(" 2 "), std::string::npos) << call;
-    }
-    // Meanwhile the other two lines went into the fan over and over.
-    EXPECT_GT(std::count(calls.begin(), calls.end(), "fan"), 100);
-}
-
-TEST_F(GameAreaTest, ThreeEqualNextNumbersAreBrokenUpNeverOnTheSilencedLine) {
     int redrawnSteps = 0;
     for (int step = 0; step < 300; ++step) {
         SCOPED_TRACE(step);
-        myArea->Reset();
-        myArea->SetSelectedLine(1);
-        myArea->SetNextNumber(1, 2);
         const double state = tolm::GetRandomState();
         myArea->Step();
-        EXPECT_EQ(myArea->GetNextNumber(1), 2);
-        EXPECT_FALSE(myArea->GetNextNumber(0) == 2 && myArea->GetNextNumber(2) == 2);
+        ASSERT_EQ(myArea->GetNextNumber(2), 2);
+        EXPECT_FALSE(myArea->GetNextNumber(0) == 2 && myArea->GetNextNumber(1) == 2);
         // Two picks use two draws; anything more was a redraw.
         const double after = tolm::GetRandomState();
         tolm::SetRandomSeed(state);
         tolm::RandomStep();
         if (tolm::RandomStep() != after) ++redrawnSteps;
         tolm::SetRandomSeed(after);
+        myArea->Resolve();
     }
     EXPECT_GT(redrawnSteps, 10);
+    EXPECT_EQ(Line(2), (Cells{6, 5, 6, 5}));
+    const Calls& calls = myPresentation->myCalls;
+    for (const std::string& call : calls) EXPECT_EQ(call.find(" 2 "), std::string::npos) << call;
+    EXPECT_GT(std::count(calls.begin(), calls.end(), "fan"), 100);
 }
 
-TEST_F(GameAreaTest, TwoPassResolveRemovesAdjacentRowsAndLeavesTheThird) {
+TEST_F(GameAreaTest, StoppedAreaWaitsThenTwoPassesRemoveAdjacentRowsAndLeaveTheThird) {
     // Rows 3..6 match: the first pass removes row 3 and, at k = 4, what was row 5; the
     // second removes what was row 4; what was row 6 waits for the next resolve.
     FillLine(0, {1, 2, 3, 1, 2, 3, 1, 3});
     FillLine(1, {2, 3, 1, 1, 2, 3, 1, 2});
     FillLine(2, {3, 1, 2, 1, 2, 3, 1, 1});
+    // While stopped, steps and resolves change nothing and tell nothing.
+    const CGameArea::Board before = myArea->GetBoard();
+    myArea->Stop();
+    myArea->Step();
+    myArea->Resolve();
+    EXPECT_EQ(myArea->GetBoard(), before);
+    EXPECT_TRUE(myPresentation->myCalls.empty());
+    myArea->Start();
     myArea->Resolve();
     EXPECT_EQ(myPresentation->myCalls, (Calls{"removed 3", "removed 4", "removed 3", "flush"}));
     EXPECT_EQ(Line(0), (Cells{1, 2, 3, 1, 3}));
@@ -209,42 +194,17 @@ TEST_F(GameAreaTest, TwoPassResolveRemovesAdjacentRowsAndLeavesTheThird) {
     EXPECT_EQ(myPresentation->myCalls, (Calls{"removed 3", "flush"}));
 }
 
-TEST_F(GameAreaTest, BubbleReachingTheTopGivesOneFanHitAndClearsTheWholeTopRow) {
-    for (int position = 0; position < 14; ++position) {
-        myArea->SetCell(0, position, 1 + position % 3);
-        myArea->SetCell(1, position, 1 + (position + 1) % 3);
-    }
-    FillLine(2, {2});
-    myArea->SetCell(2, 14, 3);
-    myArea->SetNextNumber(0, 1);
-    myArea->SetNextNumber(1, 3);
-    myArea->SetSelectedLine(2);
-    myArea->Step();
-    ASSERT_NE(myArea->GetCell(0, 14) * myArea->GetCell(1, 14), 0);
-    myPresentation->myCalls.clear();
+// Bubbles that reached the top in all three lines give one fan hit, which clears the
+// whole top row and nothing below it.
+TEST_F(GameAreaTest, TopRowGivesOneFanHitAndIsClearedWhole) {
+    FillLine(0, {1, 2});
+    FillLine(1, {2, 1});
+    for (int line = 0; line < 3; ++line) myArea->SetCell(line, 14, line + 1);
     myArea->Resolve();
     EXPECT_EQ(myPresentation->myCalls, (Calls{"fan", "removed 14", "flush"}));
-    EXPECT_EQ(Line(0).size(), 14u);
-    EXPECT_EQ(Line(1).size(), 14u);
-    EXPECT_EQ(Line(2), Cells{2});
-}
-
-TEST_F(GameAreaTest, StoppedAreaIgnoresStepsAndResolves) {
-    FillLine(0, {1, 2});
-    FillLine(1, {1, 3});
-    FillLine(2, {1, 1});
-    myArea->SetCell(1, 14, 2);
-    const CGameArea::Board before = myArea->GetBoard();
-    myArea->Stop();
-    myArea->Step();
-    myArea->Resolve();
-    EXPECT_EQ(myArea->GetBoard(), before);
-    EXPECT_TRUE(myPresentation->myCalls.empty());
-    myArea->Start();
-    myArea->Resolve();
-    // The burst brought the top bubble down to 13 before the fan looked.
-    EXPECT_EQ(myPresentation->myCalls, (Calls{"removed 0", "flush"}));
-    EXPECT_EQ(myArea->GetCell(1, 13), 2);
+    EXPECT_EQ(Line(0), (Cells{1, 2}));
+    EXPECT_EQ(Line(1), (Cells{2, 1}));
+    EXPECT_EQ(Line(2), Cells{});
 }
 
 }  // namespace

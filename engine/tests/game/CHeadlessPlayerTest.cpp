@@ -12,32 +12,29 @@ namespace {
 
 using EOutcome = CApproachRules::EOutcome;
 
-void SetRow(CGameArea& area, int position, int number) {
-    for (int line = 0; line < CGameArea::LineCount; ++line) area.SetCell(line, position, number);
-}
-
-TEST(CHeadlessPresentation, TwoBurstsScore300AndALostLevelGivesBackItsPoints) {
+// Two bursts in one resolve score 300; a lost level stops the area and gives back its points.
+TEST(CHeadlessPresentation, ScoresAndALostLevelGivesBackItsPoints) {
     CGameArea area(CHeadlessPresentation::Factory());
     CHeadlessPresentation* presentation = CHeadlessPresentation::Of(area);
     ASSERT_NE(presentation, nullptr);
     EXPECT_TRUE(area.IsStopped());
-    presentation->StartLevel(15);
-    EXPECT_FALSE(area.IsStopped());
-    SetRow(area, 3, 1);
-    SetRow(area, 4, 2);
-    area.Resolve();
-    EXPECT_EQ(presentation->GetRules().GetScore(), 300u);
-
-    presentation->StartLevel(15);
-    SetRow(area, 0, 2);
-    area.Resolve();
-    for (int fan = 0; fan < 12 && !area.IsStopped(); ++fan) {
+    for (int score : {300, 600}) {
+        presentation->StartLevel(15);
+        EXPECT_FALSE(area.IsStopped());
+        for (int line = 0; line < 3; ++line) {
+            area.SetCell(line, 3, 1);
+            area.SetCell(line, 4, 2);
+        }
+        area.Resolve();
+        EXPECT_EQ(presentation->GetRules().GetScore(), static_cast<unsigned>(score));
+    }
+    for (int fan = 0; fan < 20 && !area.IsStopped(); ++fan) {
         area.SetCell(fan % 3, 14, 3);
         area.Resolve();
     }
     EXPECT_EQ(presentation->GetOutcome(), EOutcome::LevelFailed);
-    EXPECT_EQ(presentation->GetBursts(), 1);
-    EXPECT_EQ(presentation->GetFanHits(), 12);
+    EXPECT_EQ(presentation->GetBursts(), 2);
+    EXPECT_EQ(presentation->GetFanHits(), 13);  // from 220 and 580 to the limits, then one
     EXPECT_EQ(presentation->GetRules().GetScore(), 300u);
 }
 

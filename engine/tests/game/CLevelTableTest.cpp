@@ -22,6 +22,7 @@ TEST(CLevelTable, RowsOfTheEightLevelsAndTheCopyIntoTheSettings) {
     EXPECT_EQ(LevelSettings(), expected[0]);
     EXPECT_TRUE(CLevelTable::CopyRowToSettings(1));
     EXPECT_EQ(LevelSettings(), expected[1]);
+    LevelSettings() = CLevelSettings();
 }
 
 }  // namespace

@@ -21,9 +21,9 @@ std::string StringReplace(const std::string& what, const std::string& with, cons
         pos = result.find(what, pos);
         if (pos == std::string::npos) break;
         result.replace(pos, what.size(), with);
-        // Resuming at the replacement itself (not after it) is the documented rule; it can
-        // only loop when `with` contains `what`, which the count bound or a miss ends.
-        if (with.find(what) != std::string::npos) pos += with.size();
+        // Searching on from the replacement itself can only loop forever when `with` holds
+        // `what` and no count bounds it; only then does the search skip past it.
+        if (count < 0 && with.find(what) != std::string::npos) pos += with.size();
     }
     return result;
 }

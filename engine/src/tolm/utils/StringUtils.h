@@ -10,7 +10,9 @@ namespace tolm {
 std::string Trim(const std::string& s);
 
 // Replaces occurrences of `what` in a copy of `in`, at most `count` of them (-1: all). Each
-// search resumes at the position of the last replacement. An empty `what` replaces nothing.
+// search resumes at the position of the last replacement, except that with no bound (-1) a
+// `with` holding `what` is skipped, which would otherwise loop forever. An empty `what`
+// replaces nothing.
 std::string StringReplace(const std::string& what, const std::string& with, const std::string& in,
                           int count = -1);
 

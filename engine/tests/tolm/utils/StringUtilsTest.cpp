@@ -17,7 +17,9 @@ TEST(StringUtils, StringReplaceResumesAtTheReplacement) {
     EXPECT_EQ(StringReplace("a", "b", "aaaa", 0), "aaaa");
     EXPECT_EQ(StringReplace("", "b", "aa"), "aa");
     EXPECT_EQ(StringReplace("ab", "xa", "abb"), "xxa");
-    // A replacement holding the searched text resumes after itself instead of forever.
+    // A bound count resumes at the replacement even when it holds the searched text; with
+    // no bound that would never end, so the search goes on after it.
+    EXPECT_EQ(StringReplace("a", "ba", "aa", 2), "bbaa");
     EXPECT_EQ(StringReplace("a", "ba", "aa"), "baba");
 }
 

@@ -5,6 +5,8 @@
 
 namespace tolm {
 
+// The start is taken from the base, not from the process-wide time: a timer measured
+// against another timer would otherwise begin far from 0, wrapped below it.
 CTimer::CTimer(const CTimeSource* baseTimer)
     : myBaseTimer(baseTimer != nullptr ? baseTimer : GetSystemTimer()), myStart(BaseTime()) {}
 

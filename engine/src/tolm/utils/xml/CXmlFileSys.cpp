@@ -62,13 +62,6 @@ CXmlNode* CXmlFileSys::AddMember(const std::string& name) {
     return myCurrent->AddChild(std::make_unique<CXmlNode>(name));
 }
 
-CXmlFileSys CXmlFileSys::Nested(CXmlNode* element, int mode) const {
-    CXmlFileSys nested(element, mode);
-    nested.myFile = myFile;
-    nested.myLine = myLine;
-    return nested;
-}
-
 std::string CXmlFileSys::Where() const {
     return " in file: " + myFile + " at line " + std::to_string(myLine);
 }

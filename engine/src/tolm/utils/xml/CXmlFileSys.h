@@ -80,18 +80,19 @@ public:
         myCurrent->AddAttribute(name, CAnyContainer(CAnyContainer::Format(value)));
     }
 
-    // Nested objects get a serialiser of their own, with a fresh cursor.
+    // Nested objects get a serialiser of their own, as new: cursor 0, warnings on, and no
+    // file or line until their Serialize sets them.
     template <class T>
     void WriteObject(const std::string& name, T& object) {
         auto element = std::make_unique<CXmlNode>(name);
-        CXmlFileSys nested = Nested(element.get(), kWriting);
+        CXmlFileSys nested(element.get(), kWriting);
         object.Serialize(&nested);
         myCurrent->AddChild(std::move(element));
     }
     template <class T>
     void ReadObject(const std::string& name, T& object) {
         if (CXmlNode* element = FindChild(name)) {
-            CXmlFileSys nested = Nested(element, kReading);
+            CXmlFileSys nested(element, kReading);
             object.Serialize(&nested);
         }
     }
@@ -127,7 +128,7 @@ public:
     // The same as a member element of its own: <name x=".." y=".." w=".." h=".." />.
     template <class Rect>
     void ReadRect(const std::string& name, Rect& rect) {
-        if (CXmlNode* element = FindChild(name)) Nested(element, kReading).ReadRect(rect);
+        if (CXmlNode* element = FindChild(name)) CXmlFileSys(element, kReading).ReadRect(rect);
     }
     template <class Rect>
     void WriteRect(const std::string& name, const Rect& rect) {
@@ -137,7 +138,7 @@ public:
     }
     template <class Point>
     void ReadPoint(const std::string& name, Point& point) {
-        if (CXmlNode* element = FindChild(name)) Nested(element, kReading).ReadPoint(point);
+        if (CXmlNode* element = FindChild(name)) CXmlFileSys(element, kReading).ReadPoint(point);
     }
     template <class Point>
     void WritePoint(const std::string& name, const Point& point) {
@@ -148,7 +149,6 @@ public:
 
 private:
     CXmlNode* AddMember(const std::string& name);
-    CXmlFileSys Nested(CXmlNode* element, int mode) const;
     std::string Where() const;
 
     template <class Sequence>

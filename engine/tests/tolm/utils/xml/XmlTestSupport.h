@@ -1,5 +1,4 @@
-// Shared helpers of the XML tests: documents from strings, compact tree pictures, a
-// parent-link check, and a catcher for the logger's lines.
+// Shared helpers of the XML tests: documents from strings and compact tree pictures.
 #ifndef TOLM_TESTS_UTILS_XML_XMLTESTSUPPORT_H
 #define TOLM_TESTS_UTILS_XML_XMLTESTSUPPORT_H
 
@@ -8,9 +7,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
-#include <vector>
 
-#include "tolm/utils/logger/CLogger.h"
 #include "tolm/utils/xml/CXmlParser.h"
 #include "tolm/utils/xml/CXmlTreeBuilder.h"
 
@@ -24,7 +21,7 @@ inline std::unique_ptr<CXmlNode> BuildXml(const std::string& document) {
     return builder.ReleaseRoot();
 }
 
-// name(content){attributes in name order}[children], or "null".
+// name(content){attributes in name order}[children], or "null"; checks the parent links.
 inline std::string Describe(const CXmlNode* node) {
     if (node == nullptr) return "null";
     std::string text = node->GetName();
@@ -37,35 +34,11 @@ inline std::string Describe(const CXmlNode* node) {
         text += "}";
     }
     for (int i = 0; i < node->GetChildCount(); ++i) {
+        EXPECT_EQ(node->GetChild(i)->GetParent(), node);
         text += (i == 0 ? "[" : ",") + Describe(node->GetChild(i));
     }
     return node->GetChildCount() > 0 ? text + "]" : text;
 }
-
-// Every child points back at its parent; returns the number of nodes. Iterative, because
-// some test trees are far deeper than recursion allows.
-inline int CheckParents(const CXmlNode* root) {
-    int count = 0;
-    std::vector<const CXmlNode*> pending{root};
-    while (!pending.empty()) {
-        const CXmlNode* node = pending.back();
-        pending.pop_back();
-        ++count;
-        for (int i = 0; i < node->GetChildCount(); ++i) {
-            EXPECT_EQ(node->GetChild(i)->GetParent(), node);
-            pending.push_back(node->GetChild(i));
-        }
-    }
-    return count;
-}
-
-class CLineCatcher : public CLogListener {
-public:
-    CLineCatcher() { Logger().AddListener(this); }
-    ~CLineCatcher() override { Logger().RemoveListener(this); }
-    void Write(const std::string& line, int /*level*/) override { lines.push_back(line); }
-    std::vector<std::string> lines;
-};
 
 }  // namespace tolm::test
 
