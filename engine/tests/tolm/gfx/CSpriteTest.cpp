@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "ScreenTestSupport.h"
+#include "GfxTestSupport.h"
 #include "tolm/gfx/CSprite.h"
 #include "tolm/gfx/CSpriteLayer.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 using namespace test;
 
-class SpriteTest : public test::CScreenTestBase {
+class SpriteTest : public test::CGfxTestBase {
 protected:
     void SetUp() override {
         OpenWithDepth(32);
@@ -19,7 +19,7 @@ protected:
     }
     void TearDown() override {
         myCanvas.reset();
-        CScreenTestBase::TearDown();
+        CGfxTestBase::TearDown();
     }
     int CountOnCanvas(types::color c) const { return Count(myCanvas->GetImage(), c); }
     std::unique_ptr<CSprite> myCanvas;  // a 40 x 30 black target
@@ -73,15 +73,6 @@ TEST_F(SpriteTest, ImageRectSelectsAFrameOfThePicture) {
     EXPECT_EQ(CountOnCanvas(kGreen), 16 + 4);
 }
 
-TEST_F(SpriteTest, SpriteMovingOntoTheScreenIsDrawn) {
-    CSprite* sprite = AddSprite(kRed, -50, -50, 10, 10, 100);
-    Frame();
-    sprite->SetPosition(20, 20);
-    Frame();
-    EXPECT_EQ(myScreen->GetPixel(20, 20), kRed);
-    EXPECT_EQ(Pixels(myVideo), FullRedraw());
-}
-
 TEST_F(SpriteTest, LayerLinksStaySound) {
     auto layer = std::make_unique<CSpriteLayer>();
     layer->SetTarget(myCanvas.get());
@@ -98,6 +89,12 @@ TEST_F(SpriteTest, LayerLinksStaySound) {
     EXPECT_EQ(layer->GetSprites(), std::vector<CSprite*>{&b});
     a.SetLayer(layer.get());
     a.SetVisible(false);
+    {
+        CSprite dies(Solid(4, 4, kBlue));
+        dies.SetLayer(layer.get());
+        dies.SetVisible(false);
+    }  // a hidden sprite that dies leaves nothing behind
+    EXPECT_EQ(layer->GetHiddenSprites(), std::vector<CSprite*>{&a});
     layer.reset();
     EXPECT_EQ(b.GetLayer(), nullptr);
     a.SetVisible(true);
