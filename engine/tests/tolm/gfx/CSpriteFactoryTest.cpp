@@ -17,11 +17,7 @@ class SpriteFactoryTest : public test::CGfxTestBase {
 protected:
     void SetUp() override {
         OpenWithDepth(32);
-        CGfxBuffer* picture = Gfx::NewBuffer(12, 10, types::kColorKeyMagenta);
-        PaintPicture(picture, kRed, 3);
-        myPicture = myDir.File("ball.bmp");
-        ASSERT_TRUE(picture->Save(myPicture));
-        Gfx::FreeImage(picture);
+        myPicture = MakePictureFile("ball.bmp", 12, 10, kRed, 3);
     }
     // The sprite is kept by the fixture, so it goes before the screen layer.
     CSprite* Load(const std::string& name, const std::string& text) {
@@ -30,7 +26,6 @@ protected:
         return mySprites.back().get();
     }
 
-    test::CTempDir myDir;
     std::string myPicture;
 };
 
@@ -114,7 +109,7 @@ TEST_F(SpriteFactoryTest, LayersComeFromTheirTypeNameButTheScreenLayerIsNotHande
                         CLogger::kError));
 }
 
-TEST_F(SpriteFactoryTest, UnreadableFilesGiveAnEmptyBaseSprite) {
+TEST_F(SpriteFactoryTest, UnreadableFilesGiveEmptySpritesAndUpperCaseXmlIsAPicture) {
     for (const char* text : {"", "just words, no element", "</Sprite>"}) {
         SCOPED_TRACE(text);
         CSprite* sprite = Load("bad.xml", text);
@@ -123,17 +118,13 @@ TEST_F(SpriteFactoryTest, UnreadableFilesGiveAnEmptyBaseSprite) {
     }
     mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File("absent.xml")));
     EXPECT_TRUE(mySprites.back()->IsEmpty());
-    // A picture that cannot be loaded: the empty buffer, which draws nothing.
-    mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File("absent.png")));
-    mySprites.back()->SetRect(types::rect(0, 0, 50, 50));
+    // Read as a picture, which it is not: the empty buffer, which draws nothing.
+    CSprite* shout = Load("shout.XML", "<Sprite><Z>7</Z></Sprite>\n");
+    EXPECT_EQ(shout->GetImage(), Gfx::GetEmptyBuffer());
+    EXPECT_EQ(shout->GetZ(), 100);
+    shout->SetRect(types::rect(0, 0, 50, 50));
     Frame();
     EXPECT_EQ(Pixels(myVideo), std::vector<Uint32>(kWidth * kHeight, 0));
-}
-
-TEST_F(SpriteFactoryTest, UpperCaseXmlIsTakenForAPicture) {
-    CSprite* sprite = Load("shout.XML", "<Sprite><Z>7</Z></Sprite>\n");
-    EXPECT_EQ(sprite->GetImage(), Gfx::GetEmptyBuffer());
-    EXPECT_EQ(sprite->GetZ(), 100);
     mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myPicture));
     EXPECT_EQ(mySprites.back()->GetRect(), types::rect(0, 0, 12, 10));
     Frame();

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "SDL.h"
+#include "support/TestFiles.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/CSprite.h"
 #include "tolm/gfx/Gfx.h"
@@ -89,6 +90,15 @@ protected:
             }
         }
     }
+    // A picture file in the test's folder, painted as above.
+    std::string MakePictureFile(const std::string& name, int w, int h, types::color fill,
+                                int hole) {
+        CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
+        PaintPicture(picture, fill, hole);
+        EXPECT_TRUE(picture->Save(myDir.File(name)));
+        Gfx::FreeImage(picture);
+        return myDir.File(name);
+    }
     // A keyed picture of one colour; the caller owns it.
     static CGfxBuffer* Solid(int w, int h, types::color c) {
         CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
@@ -139,6 +149,7 @@ protected:
         return Pixels(blank);
     }
 
+    CTempDir myDir;
     SDL_Surface* myVideo = nullptr;
     std::unique_ptr<CScreenBufferSDL> myScreen;
     std::vector<std::unique_ptr<CSprite>> mySprites;

@@ -18,19 +18,6 @@ using namespace test;
 class GfxBufferSDLTest : public test::CGfxTestBase {
 protected:
     void SetUp() override { OpenScreen(64, 48, 32); }
-
-    // A picture file: w x h of fill with a magenta square of side hole at (1, 1).
-    std::string MakePictureFile(const std::string& name, int w, int h, types::color fill,
-                                int hole) {
-        CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
-        PaintPicture(picture, fill, hole);
-        const std::string path = myDir.File(name);
-        EXPECT_TRUE(picture->Save(path));
-        Gfx::FreeImage(picture);
-        return path;
-    }
-
-    test::CTempDir myDir;
 };
 
 TEST_F(GfxBufferSDLTest, BlankAlphaBufferIsTransparentAndCopiesRaw) {
@@ -154,19 +141,6 @@ TEST_F(GfxBufferSDLTest, UnreadablePicturesGiveTheEmptyBuffer) {
     }
     EXPECT_EQ(Gfx::NewBuffer(0, 5), Gfx::GetEmptyBuffer());
     EXPECT_EQ(Gfx::NewBuffer(5, INT_MAX, types::kColorKeyMagenta), Gfx::GetEmptyBuffer());
-}
-
-TEST_F(GfxBufferSDLTest, SaveChoosesTheFormatByTheLastThreeCharacters) {
-    CGfxBuffer* picture = Solid(3, 2, kRed);
-    for (const char* name : {"atga", "a.TGA", "ga"}) {
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(picture->Save(myDir.File(name)));
-        const std::string bytes = test::ReadFile(myDir.File(name));
-        EXPECT_EQ(bytes.substr(0, 2),
-                  name[0] == 'a' && name[1] == 't' ? std::string("\0\0", 2) : "BM");
-    }
-    EXPECT_FALSE(picture->Save(myDir.File("no/such/folder/a.bmp")));
-    Gfx::FreeImage(picture);
 }
 
 TEST_F(GfxBufferSDLTest, ScaleAndRotateUseOnlyTheView) {
