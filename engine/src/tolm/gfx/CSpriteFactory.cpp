@@ -5,6 +5,7 @@
 #include "tolm/gfx/CSpriteLayer.h"
 #include "tolm/gfx/Gfx.h"
 #include "tolm/types/Color.h"
+#include "tolm/utils/logger/CLogger.h"
 #include "tolm/utils/xml/CXmlFileSys.h"
 #include "tolm/utils/xml/XmlLoadSave.h"
 
@@ -68,6 +69,13 @@ CSprite* CSpriteFactory::LoadDescription(const std::string& filename) {
     if (!root) return new CSprite;
     const int type = root->HasAttribute("type") ? GetTypeId(root->GetAttribute("type").GetString())
                                                 : kSpriteBase;
+    if (type == kSpriteScreenLayer) {
+        // The screen layer belongs to the process; a caller deleting it would free it twice.
+        Logger().Error() << "[ERROR] CSpriteFactory::LoadSprite() - " << filename
+                         << " describes the screen layer, which cannot be handed out; an empty "
+                            "sprite is returned instead.\n";
+        return new CSprite;
+    }
     CSprite* sprite = CreateSprite(type);
     // A type whose module is not linked in still gives a sprite, as an unknown name does.
     if (sprite == nullptr) sprite = new CSprite;

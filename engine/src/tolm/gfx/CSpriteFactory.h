@@ -26,8 +26,11 @@ public:
 
     CSpriteFactory();
 
+    // Never null; the caller owns the sprite. A description of the screen layer is refused
+    // with an error line and gives an empty sprite, since the screen layer is not ownable.
     CSprite* LoadSprite(const std::string& filename);
-    // A new sprite of the type with default members; the screen layer itself for its id;
+    // A new sprite of the type with default members, owned by the caller, except for the
+    // screen layer's id, which gives the process-wide screen layer itself (never delete it);
     // null for an id outside the table or one whose module registered no creator.
     CSprite* CreateSprite(int type);
 

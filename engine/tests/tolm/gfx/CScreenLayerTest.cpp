@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "ScreenTestSupport.h"
+#include "GfxTestSupport.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/tasks/CConsoleHolder.h"
 
@@ -11,63 +11,58 @@ namespace {
 
 using namespace test;
 
-class ScreenLayerTest : public test::CScreenTestBase {
+class ScreenLayerTest : public CGfxTestBase {
 protected:
     void SetUp() override { OpenWithDepth(32); }
-
-    types::color ScreenPixel(int x, int y) const { return myScreen->GetPixel(x, y); }
 
     // Every pixel that differs between two frames lies in a recorded update rect.
     void ExpectChangesRecorded(const std::vector<Uint32>& before,
                                const std::vector<Uint32>& after) {
         if (myScreen->IsFullFlip()) return;
+        const auto& rects = myScreen->GetUpdateRects();
         for (int y = 0; y < kHeight; ++y) {
             for (int x = 0; x < kWidth; ++x) {
                 if (before[y * kWidth + x] == after[y * kWidth + x]) continue;
-                const types::rect pixel(x, y, 1, 1);
-                const auto& rects = myScreen->GetUpdateRects();
-                ASSERT_TRUE(std::any_of(rects.begin(), rects.end(),
-                                        [&](const types::rect& r) { return pixel.IsInside(r); }))
+                ASSERT_TRUE(std::any_of(
+                    rects.begin(), rects.end(),
+                    [&](const types::rect& r) { return types::rect(x, y, 1, 1).IsInside(r); }))
                     << "pixel " << x << "," << y << " changed outside the update list";
             }
         }
     }
 };
 
-TEST_F(ScreenLayerTest, FirstFrameDrawsEverythingInDepthOrder) {
-    test::CLogRecorder log;
+TEST_F(ScreenLayerTest, FirstFrameDrawsInDepthOrderAndAQuietFrameDrawsNothing) {
     AddSprite(kRed, 10, 10, 20, 20, 100);
     AddSprite(kGreen, 20, 20, 20, 20, 100);  // same depth, added later: in front
     AddSprite(kBlue, 25, 25, 20, 20, 150);   // behind both
+    CSprite* outside = AddSprite(kRed, -50, -50, 10, 10, 100);
     CScreenLayer::Get()->Update();
-    EXPECT_EQ(ScreenPixel(10, 10), kRed);
-    EXPECT_EQ(ScreenPixel(20, 20), kGreen);
-    EXPECT_EQ(ScreenPixel(44, 44), kBlue);
-    EXPECT_EQ(ScreenPixel(25, 25), kRed);                   // through the keyed hole of green
-    EXPECT_EQ(ScreenPixel(12, 12), types::color(0, 0, 0));  // through both holes
+    EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);
+    EXPECT_EQ(myScreen->GetPixel(20, 20), kGreen);
+    EXPECT_EQ(myScreen->GetPixel(44, 44), kBlue);
+    EXPECT_EQ(myScreen->GetPixel(25, 25), kRed);    // through the keyed hole of green
+    EXPECT_EQ(myScreen->GetPixel(12, 12), kBlack);  // through both holes
     EXPECT_EQ(Pixels(myVideo), FullRedraw());
     EXPECT_FALSE(myScreen->GetUpdateRects().empty());
     myScreen->Flip();
     EXPECT_TRUE(myScreen->GetUpdateRects().empty());
     EXPECT_FALSE(myScreen->IsFullFlip());
-}
 
-TEST_F(ScreenLayerTest, QuietFrameDrawsNothing) {
-    AddSprite(kRed, 10, 10, 20, 20, 100);
-    AddSprite(kGreen, 20, 20, 20, 20, 90);
-    Frame();
     const std::uint64_t blits = CGfxBufferSDL::GetBlitCount();
+    mySprites[0]->SetPosition(10, 10);  // the same position is no change
     CScreenLayer::Get()->Update();
     EXPECT_EQ(CGfxBufferSDL::GetBlitCount(), blits);
     EXPECT_TRUE(myScreen->GetUpdateRects().empty());
     EXPECT_FALSE(myScreen->IsFullFlip());
-    // Setting the same position again is no change either.
-    mySprites[0]->SetPosition(10, 10);
-    CScreenLayer::Get()->Update();
-    EXPECT_EQ(CGfxBufferSDL::GetBlitCount(), blits);
+
+    outside->SetPosition(100, 80);  // was never drawn, yet must be now
+    Frame();
+    EXPECT_EQ(myScreen->GetPixel(100, 80), kRed);
+    EXPECT_EQ(Pixels(myVideo), FullRedraw());
 }
 
-TEST_F(ScreenLayerTest, OnlyTheChangedSpriteAndThoseInFrontAreRedrawn) {
+TEST_F(ScreenLayerTest, OnlyChangedSpritesAndThoseInFrontAreRedrawnRemovalMarksTheScreen) {
     CSprite* back = AddSprite(kRed, 10, 10, 20, 20, 120);
     CSprite* middle = AddSprite(kGreen, 60, 10, 20, 20, 110);
     CSprite* front = AddSprite(kBlue, 100, 10, 20, 20, 100);
@@ -84,33 +79,27 @@ TEST_F(ScreenLayerTest, OnlyTheChangedSpriteAndThoseInFrontAreRedrawn) {
     back->SetX(11);
     EXPECT_EQ(front->GetDrawState(), CSprite::kErased);
     EXPECT_EQ(middle->GetDrawState(), CSprite::kErased);
-    CScreenLayer::Get()->Update();
-    EXPECT_EQ(Pixels(myVideo), FullRedraw());
-}
+    Frame();
 
-TEST_F(ScreenLayerTest, RemovingOrHidingMarksTheWholeScreen) {
-    CSprite* a = AddSprite(kRed, 10, 10, 20, 20, 100);
-    Frame();
-    a->SetVisible(false);
+    back->SetVisible(false);
     EXPECT_TRUE(myScreen->IsFullFlip());
     Frame();
-    a->SetVisible(true);
+    back->SetVisible(true);
     Frame();
-    EXPECT_EQ(ScreenPixel(10, 10), kRed);
-    a->SetLayer(nullptr);  // takes it off its layer first
+    EXPECT_EQ(myScreen->GetPixel(11, 10), kRed);
+    back->SetLayer(nullptr);  // takes it off its layer first
     EXPECT_TRUE(myScreen->IsFullFlip());
-    EXPECT_TRUE(CScreenLayer::Get()->GetSprites().empty());
+    EXPECT_EQ(CScreenLayer::Get()->GetSprites().size(), 2u);
     Frame();
-    EXPECT_EQ(ScreenPixel(10, 10), types::color(0, 0, 0));
+    EXPECT_EQ(myScreen->GetPixel(11, 10), kBlack);
 }
 
 TEST_F(ScreenLayerTest, UpdateListRules) {
-    const types::rect screen(0, 0, kWidth, kHeight);
     myScreen->AddUpdateRect(types::rect(-10, 100, 30, 40));
     EXPECT_EQ(myScreen->GetUpdateRects(), (std::vector<types::rect>{types::rect(0, 100, 20, 20)}));
     myScreen->AddUpdateRect(types::rect(500, 5, 3, 3));  // off the screen: nothing changed
     EXPECT_EQ(myScreen->GetUpdateRects().size(), 1u);
-    myScreen->AddUpdateRect(screen);
+    myScreen->AddUpdateRect(types::rect(0, 0, kWidth, kHeight));
     EXPECT_TRUE(myScreen->IsFullFlip());
     myScreen->Flip();
 
@@ -138,29 +127,20 @@ TEST_F(ScreenLayerTest, IncrementalFramesEqualFullRedrawsOverRandomChanges) {
     auto pick = [&random](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
-    const types::color palette[] = {kRed,
-                                    kGreen,
-                                    kBlue,
-                                    types::color(255, 255, 0),
-                                    types::color(0, 255, 255),
-                                    types::color(200, 100, 50)};
-    for (int i = 0; i < 8; ++i) {
-        AddSprite(palette[i % 6], pick(-10, 150), pick(-10, 110), pick(6, 40), pick(6, 40),
+    const types::color palette[] = {kRed, kGreen, kBlue, kWhite, types::color(200, 100, 50)};
+    auto addRandomSprite = [&] {
+        AddSprite(palette[pick(0, 4)], pick(-10, 150), pick(-10, 110), pick(6, 40), pick(6, 40),
                   100 + 10 * pick(-2, 2));
-    }
+    };
+    for (int i = 0; i < 8; ++i) addRandomSprite();
     Frame();
     std::vector<Uint32> previous = Pixels(myVideo);
     ASSERT_EQ(previous, FullRedraw());
     for (int frame = 0; frame < 300; ++frame) {
-        const int changes = pick(1, 3);
-        for (int c = 0; c < changes; ++c) {
+        for (int c = pick(1, 3); c > 0; --c) {
             const int op = pick(0, 7);
-            if (op == 4 && mySprites.size() < 14) {
-                AddSprite(palette[pick(0, 5)], pick(-10, 150), pick(-10, 110), pick(6, 40),
-                          pick(6, 40), 100 + 10 * pick(-2, 2));
-                continue;
-            }
-            if (mySprites.empty()) continue;
+            if (op == 4 && mySprites.size() < 14) addRandomSprite();
+            if (op == 4 || mySprites.empty()) continue;
             const std::size_t which = static_cast<std::size_t>(pick(0, int(mySprites.size()) - 1));
             CSprite* sprite = mySprites[which].get();
             switch (op) {
@@ -197,76 +177,50 @@ TEST_F(ScreenLayerTest, IncrementalFramesEqualFullRedrawsOverRandomChanges) {
     }
 }
 
-TEST_F(ScreenLayerTest, SpritesOutliveTheirLayerSafely) {
-    CSprite* shown = AddSprite(kRed, 10, 10, 20, 20, 100);
-    CSprite* hidden = AddSprite(kGreen, 40, 10, 20, 20, 100);
-    AddSprite(kGreen, 70, 10, 20, 20, 100)->SetVisible(false);
-    Frame();
-    mySprites.pop_back();  // a hidden sprite that dies leaves nothing behind
-    EXPECT_TRUE(CScreenLayer::Get()->GetHiddenSprites().empty());
-    hidden->SetVisible(false);
-    CScreenLayer::Delete();
-    EXPECT_EQ(shown->GetLayer(), nullptr);
-    hidden->SetVisible(true);  // its layer is gone: nothing to go back to
-    EXPECT_EQ(hidden->GetLayer(), nullptr);
-    shown->SetX(30);
-    mySprites.clear();
-}
-
-class EightBitScreenTest : public test::CScreenTestBase {
-protected:
-    void SetUp() override { OpenWithDepth(0); }
-};
-
-TEST_F(EightBitScreenTest, DrawsKeyedSpritesWithoutCrashing) {
-    ASSERT_EQ(myVideo->format->BitsPerPixel, 8);
-    CSprite* a = AddSprite(kRed, 10, 10, 20, 20, 100);
-    AddSprite(kGreen, 20, 20, 20, 20, 90);
-    Frame();
-    EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);
-    EXPECT_EQ(myScreen->GetPixel(20, 20), kGreen);
-    EXPECT_EQ(myScreen->GetPixel(12, 12), types::color(0, 0, 0));
-    a->SetPosition(100, 60);
-    Frame();
-    EXPECT_EQ(myScreen->GetPixel(10, 10), types::color(0, 0, 0));  // old place restored
-    EXPECT_EQ(myScreen->GetPixel(100, 60), kRed);
-}
-
-}  // namespace
-}  // namespace tolm
-
-namespace tolm {
-namespace {
-
-class ScreenModeTest : public test::CScreenTestBase {};
+class ScreenModeTest : public CGfxTestBase {};
 
 // The screen layer may exist before the screen does (the sprite factory makes it), and the
 // screen may be replaced by a new mode: both times the next update draws everything anew.
-TEST_F(ScreenModeTest, NewScreenGetsEverythingDrawn) {
+// The second mode is the dummy driver's own choice, a palettized 8-bit screen.
+TEST_F(ScreenModeTest, NewScreenGetsEverythingDrawnAlsoAtEightBits) {
     OpenScreen(kWidth, kHeight, 32);
     CScreenLayer::Get();
     CSprite* sprite = AddSprite(kRed, 10, 10, 20, 20, 100);
     CScreenLayer::Get()->Update();  // no screen yet: nothing to draw on
-    myScreen = std::make_unique<CScreenBufferSDL>(myVideo);
-    SDL_FillRect(myVideo, nullptr, 0);
-    Gfx::SetScreen(myScreen.get());
-    test::CLogRecorder log;
+    InstallScreen();
+    CLogRecorder log;
     Frame();
     EXPECT_TRUE(log.Has("drawing all\n", CLogger::kNormal));
     EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);
 
-    // A new mode of another size: a new video surface and a new screen buffer.
+    // A new video surface and a new screen buffer.
     Gfx::SetScreen(nullptr);
     myScreen.reset();
-    myVideo = SDL_SetVideoMode(100, 80, 32, SDL_SWSURFACE);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);  // a fresh start: depth 0 then gives 8 bits
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
+    myVideo = SDL_SetVideoMode(100, 80, 0, SDL_ANYFORMAT);
     ASSERT_NE(myVideo, nullptr);
-    SDL_FillRect(myVideo, nullptr, 0);
-    myScreen = std::make_unique<CScreenBufferSDL>(myVideo);
-    Gfx::SetScreen(myScreen.get());
+    ASSERT_EQ(myVideo->format->BitsPerPixel, 8);
+    InstallScreen();
+    // A picture loaded now keeps its colours and its keyed pixels on the palettized screen.
+    const std::string path = MakePictureFile("blue.bmp", 8, 8, kBlue, 3);
+    mySprites.push_back(std::make_unique<CSprite>(Gfx::LoadImage(path, types::kColorKeyMagenta)));
+    CSprite* blue = mySprites.back().get();
+    blue->SetPosition(20, 20);
+    blue->SetZ(90);
+    blue->SetLayer(CScreenLayer::Get());
+    Frame();
+    EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);
+    EXPECT_EQ(myScreen->GetPixel(20, 20), kBlue);
+    EXPECT_EQ(myScreen->GetPixel(22, 22), kRed);  // through the keyed hole
+    EXPECT_EQ(myScreen->GetPixel(12, 12), kBlack);
     sprite->SetPosition(70, 50);
+    blue->SetPosition(20, 55);
     Frame();
     EXPECT_EQ(myScreen->GetPixel(70, 50), kRed);
-    EXPECT_EQ(myScreen->GetPixel(10, 10), types::color(0, 0, 0));
+    EXPECT_EQ(myScreen->GetPixel(20, 55), kBlue);
+    EXPECT_EQ(myScreen->GetPixel(10, 10), kBlack);  // old places restored
+    EXPECT_EQ(myScreen->GetPixel(20, 20), kBlack);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "ScreenTestSupport.h"
+#include "GfxTestSupport.h"
 #include "support/TestFiles.h"
 #include "tolm/gfx/CSpriteFactory.h"
 #include "tolm/gfx/CSpriteLayer.h"
@@ -13,15 +13,11 @@ namespace {
 
 using namespace test;
 
-class SpriteFactoryTest : public test::CScreenTestBase {
+class SpriteFactoryTest : public test::CGfxTestBase {
 protected:
     void SetUp() override {
         OpenWithDepth(32);
-        CGfxBuffer* picture = Gfx::NewBuffer(12, 10, types::kColorKeyMagenta);
-        PaintPicture(picture, kRed, 3);
-        myPicture = myDir.File("ball.bmp");
-        ASSERT_TRUE(picture->Save(myPicture));
-        Gfx::FreeImage(picture);
+        myPicture = MakePictureFile("ball.bmp", 12, 10, kRed, 3);
     }
     // The sprite is kept by the fixture, so it goes before the screen layer.
     CSprite* Load(const std::string& name, const std::string& text) {
@@ -29,11 +25,7 @@ protected:
         mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File(name)));
         return mySprites.back().get();
     }
-    std::string ImageElement() const {
-        return "<ImageFilename>" + myPicture + "</ImageFilename>\n";
-    }
 
-    test::CTempDir myDir;
     std::string myPicture;
 };
 
@@ -50,54 +42,51 @@ TEST_F(SpriteFactoryTest, TypeTable) {
     EXPECT_EQ(CSpriteFactory::Get()->CreateSprite(2), CScreenLayer::Get());
 }
 
-TEST_F(SpriteFactoryTest, PictureOnlyDescriptionKeepsTheDefaults) {
-    CSprite* sprite = Load("plain.xml", "<Sprite>\n" + ImageElement() + "</Sprite>\n");
-    EXPECT_EQ(sprite->GetType(), 0);
-    ASSERT_FALSE(sprite->GetImage()->IsEmpty());
-    EXPECT_EQ(sprite->GetImage()->GetWidth(), 12);
-    EXPECT_EQ(sprite->GetZ(), 100);
-    EXPECT_EQ(sprite->GetAlpha(), 255);
-    EXPECT_EQ(sprite->GetRect(), types::rect(0, 0, 0, 0));
-    EXPECT_EQ(sprite->GetLayer(), CScreenLayer::Get());
-}
-
-TEST_F(SpriteFactoryTest, MembersAndTheirOddities) {
-    CSprite* sprite =
-        Load("full.xml", "<Sprite type=\"sprite_base\" >\n" + ImageElement() +
-                             "<ScrollRect x=\"0\" y=\"0\" w=\"0\" h=\"0\" ></ScrollRect>\n"
-                             "<ImageRect x=\"5\" y=\"6\" w=\"12\" h=\"10\" ></ImageRect>\n"
-                             "<Z>\n  42\n</Z>\n<Alpha>128</Alpha>\n</Sprite>\n");
-    EXPECT_EQ(sprite->GetRect(), types::rect(5, 6, 12, 10));
-    EXPECT_EQ(sprite->GetScrollRect(), types::rect());  // an empty scroll rect is ignored
-    EXPECT_EQ(sprite->GetZ(), 42);
-    EXPECT_EQ(sprite->GetAlpha(), 128);
-
-    // Only x and y: the size stays as it was (0 for a new sprite).
-    CSprite* moved =
-        Load("moved.xml", "<Sprite><ImageRect x=\"7\" y=\"-8\" ></ImageRect></Sprite>\n");
-    EXPECT_EQ(moved->GetRect(), types::rect(7, -8, 0, 0));
-
-    // Values that do not convert, or do not fit, leave the defaults.
-    CSprite* odd = Load(
-        "odd.xml", "<Sprite type=\"sprite_cloud\" >\n" + ImageElement() +
-                       "<ScrollRect x=\"1\" y=\"2\" w=\"3\" h=\"4\" ></ScrollRect>\n"
-                       "<ImageRect x=\"abc\" y=\"1\" w=\"-50\" h=\"99999999999\" ></ImageRect>\n"
-                       "<Z>deep</Z>\n<Alpha>300</Alpha>\n</Sprite>\n");
-    EXPECT_EQ(odd->GetType(), 0);
-    EXPECT_EQ(odd->GetRect(), types::rect(0, 1, -50, 0));
-    EXPECT_EQ(odd->GetScrollRect(), types::rect(1, 2, 3, 4));
-    EXPECT_EQ(odd->GetZ(), 100);
-    EXPECT_EQ(odd->GetAlpha(), 255);
-    CSprite* huge = Load("huge.xml", "<Sprite>\n" + ImageElement() +
-                                         "<ImageRect x=\"-2147483648\" y=\"2147483600\" "
-                                         "w=\"2147483647\" h=\"2147483647\" ></ImageRect>\n"
-                                         "</Sprite>\n");
-    EXPECT_EQ(huge->GetRect().w, INT_MAX);
+TEST_F(SpriteFactoryTest, MembersAbsentOddOrOutOfRangeKeepTheirDefaults) {
+    const std::string image = "<ImageFilename>" + myPicture + "</ImageFilename>\n";
+    struct Case {
+        std::string body;
+        types::rect rect, scroll;
+        int z, alpha;
+    } cases[] = {
+        // Reading does not take the rect from the picture: such a sprite shows nothing.
+        {"<Sprite>" + image, types::rect(), types::rect(), 100, 255},
+        {"<Sprite type=\"sprite_base\" >" + image +
+             "<ScrollRect x=\"0\" y=\"0\" w=\"0\" h=\"0\" ></ScrollRect>\n"  // ignored
+             "<ImageRect x=\"5\" y=\"6\" w=\"12\" h=\"10\" ></ImageRect>\n"
+             "<Z>\n  42\n</Z>\n<Alpha>128</Alpha>\n",
+         types::rect(5, 6, 12, 10), types::rect(), 42, 128},
+        // Only x and y: the size stays as it was (0 for a new sprite).
+        {"<Sprite><ImageRect x=\"7\" y=\"-8\" ></ImageRect>", types::rect(7, -8, 0, 0),
+         types::rect(), 100, 255},
+        // Values that do not convert, or do not fit, leave what was there.
+        {"<Sprite type=\"sprite_cloud\" >" + image +
+             "<ScrollRect x=\"1\" y=\"2\" w=\"3\" h=\"4\" ></ScrollRect>\n"
+             "<ImageRect x=\"abc\" y=\"1\" w=\"-50\" h=\"99999999999\" ></ImageRect>\n"
+             "<Z>deep</Z>\n<Alpha>300</Alpha>\n",
+         types::rect(0, 1, -50, 0), types::rect(1, 2, 3, 4), 100, 255},
+        {"<Sprite>" + image +
+             "<ImageRect x=\"-2147483648\" y=\"2147483600\" w=\"2147483647\" "
+             "h=\"2147483647\" ></ImageRect>\n",
+         types::rect(INT_MIN, 2147483600, INT_MAX, INT_MAX), types::rect(), 100, 255},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.body);
+        CSprite* sprite = Load("members.xml", c.body + "</Sprite>\n");
+        EXPECT_EQ(sprite->GetType(), 0);
+        const bool hasImage = c.body.find(image) != std::string::npos;
+        EXPECT_EQ(sprite->GetImage() ? sprite->GetImage()->GetWidth() : -1, hasImage ? 12 : -1);
+        EXPECT_EQ(sprite->GetRect(), c.rect);
+        EXPECT_EQ(sprite->GetScrollRect(), c.scroll);
+        EXPECT_EQ(sprite->GetZ(), c.z);
+        EXPECT_EQ(sprite->GetAlpha(), c.alpha);
+        EXPECT_EQ(sprite->GetLayer(), CScreenLayer::Get());
+    }
     Frame();  // drawing such sprites stays on the screen's memory
     Frame();
 }
 
-TEST_F(SpriteFactoryTest, LayersComeFromTheirTypeName) {
+TEST_F(SpriteFactoryTest, LayersComeFromTheirTypeNameButTheScreenLayerIsNotHandedOut) {
     // Z before ImageRect is out of order: both are still read, after a warning.
     CSprite* layer = Load(
         "layer.xml", "<L type=\"sprite_layer\" ><Z>3</Z><ImageRect x=\"1\" ></ImageRect></L>\n");
@@ -107,9 +96,20 @@ TEST_F(SpriteFactoryTest, LayersComeFromTheirTypeName) {
     EXPECT_EQ(layer->GetLayer(), CScreenLayer::Get());
     // No module registered text sprites here: the file still gives a sprite.
     EXPECT_EQ(Load("text.xml", "<T type=\"sprite_text\" />\n")->GetType(), 0);
+
+    // The caller owns what it gets, and deletes it: never the process-wide screen layer.
+    CLogRecorder log;
+    CSprite* refused = Load("screen.xml", "<S type=\"sprite_screenlayer\" ><Z>3</Z></S>\n");
+    EXPECT_NE(refused, CScreenLayer::Get());
+    EXPECT_TRUE(refused->IsEmpty());
+    EXPECT_EQ(CScreenLayer::Get()->GetZ(), 100);
+    EXPECT_TRUE(log.Has("[ERROR] CSpriteFactory::LoadSprite() - " + myDir.File("screen.xml") +
+                            " describes the screen layer, which cannot be handed out; an empty "
+                            "sprite is returned instead.\n",
+                        CLogger::kError));
 }
 
-TEST_F(SpriteFactoryTest, UnreadableFilesGiveAnEmptyBaseSprite) {
+TEST_F(SpriteFactoryTest, UnreadableFilesGiveEmptySpritesAndUpperCaseXmlIsAPicture) {
     for (const char* text : {"", "just words, no element", "</Sprite>"}) {
         SCOPED_TRACE(text);
         CSprite* sprite = Load("bad.xml", text);
@@ -118,17 +118,13 @@ TEST_F(SpriteFactoryTest, UnreadableFilesGiveAnEmptyBaseSprite) {
     }
     mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File("absent.xml")));
     EXPECT_TRUE(mySprites.back()->IsEmpty());
-    // A picture that cannot be loaded: the empty buffer, which draws nothing.
-    mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File("absent.png")));
-    mySprites.back()->SetRect(types::rect(0, 0, 50, 50));
+    // Read as a picture, which it is not: the empty buffer, which draws nothing.
+    CSprite* shout = Load("shout.XML", "<Sprite><Z>7</Z></Sprite>\n");
+    EXPECT_EQ(shout->GetImage(), Gfx::GetEmptyBuffer());
+    EXPECT_EQ(shout->GetZ(), 100);
+    shout->SetRect(types::rect(0, 0, 50, 50));
     Frame();
     EXPECT_EQ(Pixels(myVideo), std::vector<Uint32>(kWidth * kHeight, 0));
-}
-
-TEST_F(SpriteFactoryTest, UpperCaseXmlIsTakenForAPicture) {
-    CSprite* sprite = Load("shout.XML", "<Sprite><Z>7</Z></Sprite>\n");
-    EXPECT_EQ(sprite->GetImage(), Gfx::GetEmptyBuffer());
-    EXPECT_EQ(sprite->GetZ(), 100);
     mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myPicture));
     EXPECT_EQ(mySprites.back()->GetRect(), types::rect(0, 0, 12, 10));
     Frame();
@@ -137,7 +133,7 @@ TEST_F(SpriteFactoryTest, UpperCaseXmlIsTakenForAPicture) {
 
 TEST_F(SpriteFactoryTest, WrittenDescriptionReadsBack) {
     CSprite* sprite = Load(
-        "in.xml", "<Sprite>\n" + ImageElement() +
+        "in.xml", "<Sprite>\n<ImageFilename>" + myPicture + "</ImageFilename>\n" +
                       "<ImageRect x=\"3\" y=\"4\" w=\"12\" h=\"10\" ></ImageRect>\n</Sprite>\n");
     sprite->SetScrollRect(types::rect(1, 1, 30, 30));
     sprite->SetZ(55);

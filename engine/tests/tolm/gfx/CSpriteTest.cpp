@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "ScreenTestSupport.h"
+#include "GfxTestSupport.h"
 #include "tolm/gfx/CSprite.h"
 #include "tolm/gfx/CSpriteLayer.h"
 
@@ -11,18 +11,16 @@ namespace {
 
 using namespace test;
 
-class SpriteTest : public test::CScreenTestBase {
+class SpriteTest : public test::CGfxTestBase {
 protected:
     void SetUp() override {
         OpenWithDepth(32);
-        myCanvas = std::make_unique<CSprite>(Gfx::NewBuffer(40, 30, types::kColorKeyMagenta));
-    }
-    void TearDown() override {
-        myCanvas.reset();
-        CScreenTestBase::TearDown();
+        mySprites.push_back(
+            std::make_unique<CSprite>(Gfx::NewBuffer(40, 30, types::kColorKeyMagenta)));
+        myCanvas = mySprites.back().get();
     }
     int CountOnCanvas(types::color c) const { return Count(myCanvas->GetImage(), c); }
-    std::unique_ptr<CSprite> myCanvas;  // a 40 x 30 black target
+    CSprite* myCanvas = nullptr;  // a 40 x 30 black target, kept by the fixture
 };
 
 TEST_F(SpriteTest, DrawingIsCutToTheTargetAndTheScrollRect) {
@@ -46,13 +44,13 @@ TEST_F(SpriteTest, DrawingIsCutToTheTargetAndTheScrollRect) {
         SCOPED_TRACE(testing::Message() << c.place.x << "," << c.place.y << " " << c.place.w);
         myCanvas->GetImage()->SetRect(types::rect(0, 0, 40, 30));
         CSprite blank(Solid(40, 30, kBlack));
-        blank.Draw(myCanvas.get());
+        blank.Draw(myCanvas);
         CSprite sprite(Solid(10, 10, kRed));
         sprite.SetRect(c.place);
         if (!c.scroll.IsEmpty()) sprite.SetScrollRect(c.scroll);
-        sprite.Draw(myCanvas.get());
-        sprite.SaveBackground(myCanvas.get());
-        sprite.RestoreBackground(myCanvas.get());
+        sprite.Draw(myCanvas);
+        sprite.SaveBackground(myCanvas);
+        sprite.RestoreBackground(myCanvas);
         EXPECT_EQ(CountOnCanvas(kRed), c.expected);
     }
 }
@@ -64,27 +62,18 @@ TEST_F(SpriteTest, ImageRectSelectsAFrameOfThePicture) {
     CSprite sprite(strip);
     sprite.SetImageRect(types::rect(4, 0, 4, 4));
     EXPECT_EQ(sprite.GetRect(), types::rect(0, 0, 4, 4));
-    sprite.Draw(myCanvas.get());
+    sprite.Draw(myCanvas);
     EXPECT_EQ(CountOnCanvas(kGreen), 16);
     EXPECT_EQ(CountOnCanvas(kRed), 0);
     sprite.Resize(8, 8);
     EXPECT_EQ(sprite.GetRect(), types::rect(0, 0, 8, 8));
-    sprite.DrawPart(myCanvas.get(), types::rect(6, 6, 10, 10));
+    sprite.DrawPart(myCanvas, types::rect(6, 6, 10, 10));
     EXPECT_EQ(CountOnCanvas(kGreen), 16 + 4);
-}
-
-TEST_F(SpriteTest, SpriteMovingOntoTheScreenIsDrawn) {
-    CSprite* sprite = AddSprite(kRed, -50, -50, 10, 10, 100);
-    Frame();
-    sprite->SetPosition(20, 20);
-    Frame();
-    EXPECT_EQ(myScreen->GetPixel(20, 20), kRed);
-    EXPECT_EQ(Pixels(myVideo), FullRedraw());
 }
 
 TEST_F(SpriteTest, LayerLinksStaySound) {
     auto layer = std::make_unique<CSpriteLayer>();
-    layer->SetTarget(myCanvas.get());
+    layer->SetTarget(myCanvas);
     CSprite a(Solid(4, 4, kRed));
     CSprite b(Solid(4, 4, kGreen));
     a.SetLayer(layer.get());
@@ -98,6 +87,12 @@ TEST_F(SpriteTest, LayerLinksStaySound) {
     EXPECT_EQ(layer->GetSprites(), std::vector<CSprite*>{&b});
     a.SetLayer(layer.get());
     a.SetVisible(false);
+    {
+        CSprite dies(Solid(4, 4, kBlue));
+        dies.SetLayer(layer.get());
+        dies.SetVisible(false);
+    }  // a hidden sprite that dies leaves nothing behind
+    EXPECT_EQ(layer->GetHiddenSprites(), std::vector<CSprite*>{&a});
     layer.reset();
     EXPECT_EQ(b.GetLayer(), nullptr);
     a.SetVisible(true);

@@ -1,19 +1,27 @@
 // Test support for graphics: a real SDL video surface under the dummy driver with the SDL
-// factory installed, torn down in reverse order; test pictures, pixel counts, a log recorder.
+// factory installed, optionally a screen buffer with the screen layer on it; keyed test
+// pictures, pixel counts, a log recorder and a from-scratch redraw of the screen layer's scene.
 #ifndef TOLM_TESTS_GFX_GFXTESTSUPPORT_H
 #define TOLM_TESTS_GFX_GFXTESTSUPPORT_H
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "SDL.h"
+#include "support/TestFiles.h"
+#include "tolm/gfx/CScreenLayer.h"
+#include "tolm/gfx/CSprite.h"
 #include "tolm/gfx/Gfx.h"
 #include "tolm/gfx/sdl/CGfxBufferSDL.h"
 #include "tolm/gfx/sdl/CGfxFactorySDL.h"
+#include "tolm/gfx/sdl/CScreenBufferSDL.h"
 #include "tolm/utils/logger/CLogger.h"
 
 namespace tolm::test {
@@ -24,7 +32,7 @@ inline const types::color kBlue(0, 0, 255);
 inline const types::color kBlack(0, 0, 0);
 inline const types::color kWhite(255, 255, 255);
 
-// Records what the process-wide logger emits while it is alive.
+// Records what the process-wide logger emits while it is alive, with the level.
 class CLogRecorder : public CLogListener {
 public:
     CLogRecorder() { Logger().AddListener(this); }
@@ -43,6 +51,9 @@ public:
 
 class CGfxTestBase : public ::testing::Test {
 protected:
+    static constexpr int kWidth = 160;
+    static constexpr int kHeight = 120;
+
     // depth 0 asks the dummy driver for its own choice, which is 8 bits.
     void OpenScreen(int w, int h, int depth) {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -51,13 +62,26 @@ protected:
         ASSERT_NE(myVideo, nullptr) << SDL_GetError();
         Gfx::SetFactory(new CGfxFactorySDL);
     }
+    // A black screen (the dummy driver does not clear it) with its screen buffer installed.
+    void OpenWithDepth(int depth) {
+        OpenScreen(kWidth, kHeight, depth);
+        InstallScreen();
+    }
+    void InstallScreen() {
+        SDL_FillRect(myVideo, nullptr, 0);
+        myScreen = std::make_unique<CScreenBufferSDL>(myVideo);
+        Gfx::SetScreen(myScreen.get());
+    }
     void TearDown() override {
-        Gfx::DeleteFactory();
+        mySprites.clear();
+        CScreenLayer::Delete();
         Gfx::SetScreen(nullptr);
+        myScreen.reset();
+        Gfx::DeleteFactory();
         SDL_Quit();
     }
 
-    // A keyed picture of w x h filled with fill, with a magenta square of side hole at (1, 1).
+    // Fills the buffer with fill, except a magenta square of side hole at (1, 1).
     static void PaintPicture(CGfxBuffer* buffer, types::color fill, int hole) {
         for (int y = 0; y < buffer->GetHeight(); ++y) {
             for (int x = 0; x < buffer->GetWidth(); ++x) {
@@ -66,8 +90,16 @@ protected:
             }
         }
     }
-
-    // A keyed picture of one colour (c is never magenta here); the caller owns it.
+    // A picture file in the test's folder, painted as above.
+    std::string MakePictureFile(const std::string& name, int w, int h, types::color fill,
+                                int hole) {
+        CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
+        PaintPicture(picture, fill, hole);
+        EXPECT_TRUE(picture->Save(myDir.File(name)));
+        Gfx::FreeImage(picture);
+        return myDir.File(name);
+    }
+    // A keyed picture of one colour; the caller owns it.
     static CGfxBuffer* Solid(int w, int h, types::color c) {
         CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
         PaintPicture(picture, c, 0);
@@ -80,7 +112,47 @@ protected:
         return n;
     }
 
+    // A sprite of w x h in fill with a magenta hole, placed, kept by the fixture and put on
+    // the screen layer.
+    CSprite* AddSprite(types::color fill, int x, int y, int w, int h, int z) {
+        CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
+        PaintPicture(picture, fill, std::min(w, h) / 2);
+        mySprites.push_back(std::make_unique<CSprite>(picture));
+        mySprites.back()->SetPosition(x, y);
+        mySprites.back()->SetZ(z);
+        mySprites.back()->SetLayer(CScreenLayer::Get());
+        return mySprites.back().get();
+    }
+    void Frame() {
+        CScreenLayer::Get()->Update();
+        myScreen->Flip();
+    }
+    static std::vector<Uint32> Pixels(SDL_Surface* surface) {
+        const int bpp = surface->format->BytesPerPixel;
+        std::vector<Uint32> pixels(static_cast<std::size_t>(surface->w) * surface->h, 0);
+        for (int y = 0; y < surface->h; ++y)
+            for (int x = 0; x < surface->w; ++x)
+                std::memcpy(
+                    &pixels[y * surface->w + x],
+                    static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bpp, bpp);
+        return pixels;
+    }
+    // The scene drawn from scratch: a black screen and every sprite of the screen layer drawn
+    // once, from back to front.
+    std::vector<Uint32> FullRedraw() {
+        const SDL_PixelFormat* f = myVideo->format;
+        SDL_Surface* blank = SDL_CreateRGBSurface(0, myVideo->w, myVideo->h, f->BitsPerPixel,
+                                                  f->Rmask, f->Gmask, f->Bmask, f->Amask);
+        CSprite canvas(new CGfxBufferSDL(blank));
+        const std::vector<CSprite*>& sprites = CScreenLayer::Get()->GetSprites();
+        for (auto it = sprites.rbegin(); it != sprites.rend(); ++it) (*it)->Draw(&canvas);
+        return Pixels(blank);
+    }
+
+    CTempDir myDir;
     SDL_Surface* myVideo = nullptr;
+    std::unique_ptr<CScreenBufferSDL> myScreen;
+    std::vector<std::unique_ptr<CSprite>> mySprites;
 };
 
 }  // namespace tolm::test

@@ -4,6 +4,7 @@
 
 #include "SDL.h"
 #include "tolm/gfx/sdl/PixelAccess.h"
+#include "tolm/types/Color.h"
 
 namespace tolm {
 namespace {
@@ -46,39 +47,33 @@ TEST(PixelAccessTest, RawValuesRoundTripAtEveryDepth) {
     EXPECT_EQ(bytes[11], 0xAB);
 }
 
-TEST(PixelAccessTest, HalfAlphaBetweenBlackAndWhiteGives127) {
+TEST(PixelAccessTest, HalfAlphaBetweenBlackAndWhiteGives127AtEveryDepth) {
     for (int depth : {24, 32}) {
         SCOPED_TRACE(depth);
         SurfacePtr surface = MakeSurface(depth);
         SDL_PixelFormat* f = surface->format;
-        PutRawPixel(surface.get(), 0, 0, SDL_MapRGBA(f, 0, 0, 0, 255));
-        PutRawPixel(surface.get(), 1, 0, SDL_MapRGBA(f, 255, 255, 255, 255));
-        BlendPixel(surface.get(), 0, 0, SDL_MapRGBA(f, 255, 255, 255, 255), 128);
-        BlendPixel(surface.get(), 1, 0, SDL_MapRGBA(f, 0, 0, 0, 255), 128);
+        const Uint32 black = SDL_MapRGBA(f, 0, 0, 0, 255),
+                     white = SDL_MapRGBA(f, 255, 255, 255, 255);
+        PutRawPixel(surface.get(), 0, 0, black);
+        PutRawPixel(surface.get(), 1, 0, white);
+        BlendPixel(surface.get(), 0, 0, white, 128);
+        BlendPixel(surface.get(), 1, 0, black, 128);
         for (int x : {0, 1}) {
-            Uint8 r, g, b, a;
-            SDL_GetRGBA(GetRawPixel(surface.get(), x, 0), f, &r, &g, &b, &a);
-            EXPECT_EQ(r, 127);
-            EXPECT_EQ(g, 127);
-            EXPECT_EQ(b, 127);
-            EXPECT_EQ(a, 255);
+            types::color c;
+            SDL_GetRGBA(GetRawPixel(surface.get(), x, 0), f, &c.r, &c.g, &c.b, &c.a);
+            EXPECT_EQ(c, types::color(127, 127, 127, 255)) << x;
         }
         BlendPixel(surface.get(), 2, 0, 0x00123456, 255);
         EXPECT_EQ(GetRawPixel(surface.get(), 2, 0), 0x00123456u);
     }
-}
-
-TEST(PixelAccessTest, PalettedAndSixteenBitBlends) {
+    SurfacePtr high = MakeSurface(16);
+    BlendPixel(high.get(), 0, 0, 0xFFFF, 128);  // over 0: each of r, g, b half-way
+    EXPECT_EQ(GetRawPixel(high.get(), 0, 0), (15u << 11) | (31u << 5) | 15u);
     SurfacePtr mapped = MakeSurface(8);
     SDL_Color colors[3] = {{0, 0, 0, 0}, {255, 255, 255, 0}, {127, 127, 127, 0}};
     SDL_SetColors(mapped.get(), colors, 0, 3);
-    PutRawPixel(mapped.get(), 0, 0, 0);
     BlendPixel(mapped.get(), 0, 0, 1, 128);
     EXPECT_EQ(GetRawPixel(mapped.get(), 0, 0), 2u);  // the grey entry
-    SurfacePtr high = MakeSurface(16);
-    PutRawPixel(high.get(), 0, 0, 0x0000);
-    BlendPixel(high.get(), 0, 0, 0xFFFF, 128);
-    EXPECT_EQ(GetRawPixel(high.get(), 0, 0), (15u << 11) | (31u << 5) | 15u);
 }
 
 }  // namespace

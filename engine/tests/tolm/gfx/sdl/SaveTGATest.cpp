@@ -23,7 +23,6 @@ std::vector<int> Bytes(const std::string& data, std::size_t from, std::size_t co
 class SaveTGATest : public test::CGfxTestBase {
 protected:
     void SetUp() override { OpenScreen(32, 32, 32); }
-    test::CTempDir myDir;
 };
 
 TEST_F(SaveTGATest, TrueColourHeadersAndPixelOrder) {
@@ -97,13 +96,14 @@ TEST_F(SaveTGATest, BelowEightBitsIsRefusedWithoutTouchingTheFile) {
     EXPECT_EQ(SaveTGA(nullptr, path), -1);
 }
 
-TEST_F(SaveTGATest, WrittenPictureReadsBackWithTheImageLoader) {
+TEST_F(SaveTGATest, BufferSavesTGAByTheLastThreeCharactersAndItReadsBack) {
     CGfxBuffer* picture = Gfx::NewBuffer(5, 4);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 5; ++x) picture->PutPixel(x, y, types::color(x * 50, y * 60, 200, 255));
     picture->ClearRect(types::rect(4, 3, 1, 1));
     const std::string path = myDir.File("back.tga");
     ASSERT_TRUE(picture->Save(path));
+    EXPECT_EQ(Bytes(test::ReadFile(path), 0, 3), (std::vector<int>{0, 0, 2}));
     SDL_Surface* loaded = IMG_Load(path.c_str());
     ASSERT_NE(loaded, nullptr) << IMG_GetError();
     CGfxBufferSDL back(loaded);
@@ -112,6 +112,11 @@ TEST_F(SaveTGATest, WrittenPictureReadsBackWithTheImageLoader) {
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 5; ++x) EXPECT_EQ(back.GetPixel(x, y), picture->GetPixel(x, y));
     EXPECT_EQ(back.GetPixel(4, 3).a, 0);
+    for (const char* name : {"a.TGA", "ga"}) {
+        ASSERT_TRUE(picture->Save(myDir.File(name))) << name;
+        EXPECT_EQ(test::ReadFile(myDir.File(name)).substr(0, 2), "BM") << name;
+    }
+    EXPECT_FALSE(picture->Save(myDir.File("no/such/folder/a.bmp")));
     Gfx::FreeImage(picture);
 }
 
