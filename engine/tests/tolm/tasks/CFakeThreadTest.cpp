@@ -13,24 +13,30 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+Lines& Steps() {
+    static Lines steps;
+    return steps;
+}
+
 class CNamedThread : public CFakeThread {
 public:
-    CNamedThread(Lines& journal, std::string name, types::ticks sleep)
-        : myJournal(journal), myName(std::move(name)) {
+    CNamedThread(std::string name, types::ticks sleep) : myName(std::move(name)) {
         SetSleepTime(sleep);
     }
     void Step() override {
-        myJournal.push_back(myName);
+        Steps().push_back(myName);
         if (myOnStep) myOnStep();
     }
-    Lines& myJournal;
     std::string myName;
     std::function<void()> myOnStep;
 };
 
 class CFakeThreadTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(GetFakeThreadCount(), 0u); }
+    void SetUp() override {
+        ASSERT_EQ(GetFakeThreadCount(), 0u);
+        Steps().clear();
+    }
     void TearDown() override { EXPECT_EQ(GetFakeThreadCount(), 0u); }
 
     // Passes every `step` ms up to and including `until`, returning the steps seen.
@@ -38,87 +44,63 @@ protected:
         Lines seen;
         while (myClock.Now() < until) {
             myClock.Advance(step);
-            myJournal.clear();
+            Steps().clear();
             UpdateFakeThreads(0);
-            seen.insert(seen.end(), myJournal.begin(), myJournal.end());
+            seen.insert(seen.end(), Steps().begin(), Steps().end());
         }
         return seen;
     }
 
     CScopedManualTime myClock{1000};
-    Lines myJournal;
 };
 
-TEST_F(CFakeThreadTest, NeverStartedIsNeverStepped) {
-    CNamedThread thread(myJournal, "idle", 0);
-    EXPECT_EQ(GetFakeThreadCount(), 1u);
-    EXPECT_TRUE(Passes(1100).empty());
-    EXPECT_EQ(thread.GetTime(), 0u);
-}
-
-TEST_F(CFakeThreadTest, StepsEverySleepTimeOfItsOwnClockAndPauseCausesNoBurst) {
-    CNamedThread thread(myJournal, "t", 30);
+TEST_F(CFakeThreadTest, StepsEverySleepTimeOfItsOwnClockPauseCausesNoBurstUnstartedNever) {
+    CNamedThread idle("idle", 0), thread("t", 30);
     thread.Start();
-    UpdateFakeThreads(0);                // due at once: clock 0
-    EXPECT_EQ(Passes(1295).size(), 9u);  // clock 30, 60, ..., 270
+    UpdateFakeThreads(0);                    // due at once: clock 0
+    EXPECT_EQ(Passes(1295), Lines(9, "t"));  // clock 30, 60, ..., 270
     thread.Pause();
     EXPECT_TRUE(Passes(2295).empty());
     thread.Resume();
     EXPECT_EQ(Passes(2300).size(), 1u);  // clock 300: the one step that was due
     EXPECT_TRUE(Passes(2325).empty());
     EXPECT_EQ(Passes(2330).size(), 1u);
+    EXPECT_EQ(idle.GetTime(), 0u);
 }
 
-TEST_F(CFakeThreadTest, SelfKillDeletesInTheSamePumpAndTheLastTakesTheRegistry) {
-    auto* thread = new CNamedThread(myJournal, "once", 0);
-    thread->myOnStep = [thread] { thread->Kill(); };
-    thread->Start();
+TEST_F(CFakeThreadTest, SelfKilledThreadsGoInTheSamePumpAndTheLastTakesTheRegistry) {
+    for (const char* name : {"first", "second"}) {
+        auto* thread = new CNamedThread(name, 0);
+        thread->myOnStep = [thread] { thread->Kill(); };
+        thread->Start();
+    }
     UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"once"}));
+    // The walk goes on with the thread after a deleted one, without skipping it.
+    EXPECT_EQ(Steps(), (Lines{"first", "second"}));
     EXPECT_EQ(GetFakeThreadCount(), 0u);
     UpdateFakeThreads(0);
 }
 
-TEST_F(CFakeThreadTest, ThreadAfterASelfKilledOneIsStillSteppedThatPass) {
-    auto* first = new CNamedThread(myJournal, "first", 0);
-    first->myOnStep = [first] { first->Kill(); };
-    CNamedThread second(myJournal, "second", 0);
-    first->Start();
-    second.Start();
+TEST_F(CFakeThreadTest, LeastOverdueFirstAndAnExactlyDueThreadWaitsAPass) {
+    CNamedThread a("a", 10), b("b", 20), c("c", 8);
+    for (CFakeThread* thread : {&a, &b, &c}) thread->Start();
     UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"first", "second"}));
-}
-
-TEST_F(CFakeThreadTest, ExactlyDueThreadSortsBehindNotYetDueAndWaitsAPass) {
-    CNamedThread a(myJournal, "a", 10), b(myJournal, "b", 20);
-    a.Start();
-    b.Start();
+    EXPECT_EQ(Steps(), (Lines{"a", "b", "c"}));
+    // a is due exactly, b in 10 ms, c 2 ms overdue: c, then b, which is not due, ends the walk.
+    myClock.Advance(10);
+    Steps().clear();
     UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"a", "b"}));
-    myClock.Advance(10);  // a is due exactly, b in 10 ms: b sorts first and stops the walk
-    myJournal.clear();
+    EXPECT_EQ(Steps(), (Lines{"c"}));
+    myClock.Advance(9);  // a 9 ms overdue, c 1 ms: the least overdue goes first
+    Steps().clear();
     UpdateFakeThreads(0);
-    EXPECT_TRUE(myJournal.empty());
-    myClock.Advance(1);
-    UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"a"}));
-}
-
-TEST_F(CFakeThreadTest, LeastOverdueThreadGoesFirst) {
-    CNamedThread x(myJournal, "x", 5), y(myJournal, "y", 7);
-    x.Start();
-    y.Start();
-    UpdateFakeThreads(0);
-    myClock.Advance(10);  // x 5 ms overdue, y 3 ms
-    myJournal.clear();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"y", "x"}));
+    EXPECT_EQ(Steps(), (Lines{"c", "a"}));
 }
 
 TEST_F(CFakeThreadTest, PausedAndDeadThreadsSortLastAndDeadOnesWaitForTheWalk) {
-    CNamedThread running(myJournal, "running", 0);
-    auto* paused = new CNamedThread(myJournal, "paused", 0);
-    auto* dead = new CNamedThread(myJournal, "dead", 0);
+    CNamedThread running("running", 0);
+    auto* paused = new CNamedThread("paused", 0);
+    auto* dead = new CNamedThread("dead", 0);
     dead->Start();
     dead->Kill();
     paused->Start();
@@ -127,8 +109,9 @@ TEST_F(CFakeThreadTest, PausedAndDeadThreadsSortLastAndDeadOnesWaitForTheWalk) {
     EXPECT_TRUE(running.IsLess(*paused));
     EXPECT_TRUE(paused->IsLess(*dead));
     EXPECT_FALSE(dead->IsLess(*paused));
+    EXPECT_FALSE(paused->IsLess(running));
     UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"running"}));
+    EXPECT_EQ(Steps(), (Lines{"running"}));
     // The walk stops at the paused thread, so the dead one is still listed.
     EXPECT_EQ(GetFakeThreadCount(), 3u);
     paused->Kill();
@@ -137,16 +120,16 @@ TEST_F(CFakeThreadTest, PausedAndDeadThreadsSortLastAndDeadOnesWaitForTheWalk) {
 }
 
 TEST_F(CFakeThreadTest, ThreadsMadeDuringAStepJoinTheSameWalk) {
-    CNamedThread parent(myJournal, "parent", 100);
+    CNamedThread parent("parent", 100);
     CNamedThread* child = nullptr;
     parent.myOnStep = [&] {
-        child = new CNamedThread(myJournal, "child", 0);
+        child = new CNamedThread("child", 0);
         child->myOnStep = [&child] { child->Kill(); };
         child->Start();
     };
     parent.Start();
     UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"parent", "child"}));
+    EXPECT_EQ(Steps(), (Lines{"parent", "child"}));
     EXPECT_EQ(GetFakeThreadCount(), 1u);
 }
 
