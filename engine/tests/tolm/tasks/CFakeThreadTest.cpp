@@ -33,20 +33,21 @@ public:
 
 class CFakeThreadTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(GetFakeThreadCount(), 0u);
-        Steps().clear();
-    }
+    void SetUp() override { ASSERT_EQ(GetFakeThreadCount(), 0u); }
     void TearDown() override { EXPECT_EQ(GetFakeThreadCount(), 0u); }
 
+    // One pump call; the steps it made.
+    static Lines Pump() {
+        Steps().clear();
+        UpdateFakeThreads(0);
+        return Steps();
+    }
     // Passes every `step` ms up to and including `until`, returning the steps seen.
     Lines Passes(types::ticks until, types::ticks step = 5) {
         Lines seen;
         while (myClock.Now() < until) {
             myClock.Advance(step);
-            Steps().clear();
-            UpdateFakeThreads(0);
-            seen.insert(seen.end(), Steps().begin(), Steps().end());
+            for (const std::string& name : Pump()) seen.push_back(name);
         }
         return seen;
     }
@@ -57,7 +58,7 @@ protected:
 TEST_F(CFakeThreadTest, StepsEverySleepTimeOfItsOwnClockPauseCausesNoBurstUnstartedNever) {
     CNamedThread idle("idle", 0), thread("t", 30);
     thread.Start();
-    UpdateFakeThreads(0);                    // due at once: clock 0
+    EXPECT_EQ(Pump(), Lines{"t"});           // due at once: clock 0
     EXPECT_EQ(Passes(1295), Lines(9, "t"));  // clock 30, 60, ..., 270
     thread.Pause();
     EXPECT_TRUE(Passes(2295).empty());
@@ -74,9 +75,8 @@ TEST_F(CFakeThreadTest, SelfKilledThreadsGoInTheSamePumpAndTheLastTakesTheRegist
         thread->myOnStep = [thread] { thread->Kill(); };
         thread->Start();
     }
-    UpdateFakeThreads(0);
     // The walk goes on with the thread after a deleted one, without skipping it.
-    EXPECT_EQ(Steps(), (Lines{"first", "second"}));
+    EXPECT_EQ(Pump(), (Lines{"first", "second"}));
     EXPECT_EQ(GetFakeThreadCount(), 0u);
     UpdateFakeThreads(0);
 }
@@ -84,34 +84,25 @@ TEST_F(CFakeThreadTest, SelfKilledThreadsGoInTheSamePumpAndTheLastTakesTheRegist
 TEST_F(CFakeThreadTest, LeastOverdueFirstAndAnExactlyDueThreadWaitsAPass) {
     CNamedThread a("a", 10), b("b", 20), c("c", 8);
     for (CFakeThread* thread : {&a, &b, &c}) thread->Start();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(Steps(), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(Pump(), (Lines{"a", "b", "c"}));
     // a is due exactly, b in 10 ms, c 2 ms overdue: c, then b, which is not due, ends the walk.
     myClock.Advance(10);
-    Steps().clear();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(Steps(), (Lines{"c"}));
+    EXPECT_EQ(Pump(), (Lines{"c"}));
     myClock.Advance(9);  // a 9 ms overdue, c 1 ms: the least overdue goes first
-    Steps().clear();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(Steps(), (Lines{"c", "a"}));
+    EXPECT_EQ(Pump(), (Lines{"c", "a"}));
 }
 
 TEST_F(CFakeThreadTest, PausedAndDeadThreadsSortLastAndDeadOnesWaitForTheWalk) {
-    CNamedThread running("running", 0);
-    auto* paused = new CNamedThread("paused", 0);
+    // Registered in the reverse of the order they must be walked in.
     auto* dead = new CNamedThread("dead", 0);
+    auto* paused = new CNamedThread("paused", 0);
+    CNamedThread running("running", 0);
     dead->Start();
     dead->Kill();
     paused->Start();
     paused->Pause();
     running.Start();
-    EXPECT_TRUE(running.IsLess(*paused));
-    EXPECT_TRUE(paused->IsLess(*dead));
-    EXPECT_FALSE(dead->IsLess(*paused));
-    EXPECT_FALSE(paused->IsLess(running));
-    UpdateFakeThreads(0);
-    EXPECT_EQ(Steps(), (Lines{"running"}));
+    EXPECT_EQ(Pump(), (Lines{"running"}));
     // The walk stops at the paused thread, so the dead one is still listed.
     EXPECT_EQ(GetFakeThreadCount(), 3u);
     paused->Kill();
@@ -121,15 +112,13 @@ TEST_F(CFakeThreadTest, PausedAndDeadThreadsSortLastAndDeadOnesWaitForTheWalk) {
 
 TEST_F(CFakeThreadTest, ThreadsMadeDuringAStepJoinTheSameWalk) {
     CNamedThread parent("parent", 100);
-    CNamedThread* child = nullptr;
-    parent.myOnStep = [&] {
-        child = new CNamedThread("child", 0);
-        child->myOnStep = [&child] { child->Kill(); };
+    parent.myOnStep = [] {
+        auto* child = new CNamedThread("child", 0);
+        child->myOnStep = [child] { child->Kill(); };
         child->Start();
     };
     parent.Start();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(Steps(), (Lines{"parent", "child"}));
+    EXPECT_EQ(Pump(), (Lines{"parent", "child"}));
     EXPECT_EQ(GetFakeThreadCount(), 1u);
 }
 

@@ -15,12 +15,6 @@ namespace {
 
 class CMainLoopTest : public CRuntimeTest {};
 
-TEST_F(CMainLoopTest, NothingRunningEndsAtOnce) {
-    EXPECT_EQ(Scheduler().Run(), 0);
-    EXPECT_FALSE(Scheduler().RunOnce());
-    EXPECT_TRUE(Scheduler().IsQuitting());
-}
-
 TEST_F(CMainLoopTest, QuitInsideUpdateFinishesThePassThenStopsEachRunningTaskOnce) {
     CRecordingTask* a = Start("a", 1);
     Start("b", 2)->myOnUpdate = [] { Scheduler().Quit(); };
@@ -33,13 +27,16 @@ TEST_F(CMainLoopTest, QuitInsideUpdateFinishesThePassThenStopsEachRunningTaskOnc
     EXPECT_EQ(Journal(), (Lines{"update a", "stop a", "update b", "update c", "stop b", "stop c"}));
 }
 
-TEST_F(CMainLoopTest, OnlyTaskStoppingItselfEndsTheLoopAfterOneMorePass) {
+TEST_F(CMainLoopTest, LoopEndsWhenNothingRunsAndAfterOneMorePassWhenTheOnlyTaskStops) {
+    EXPECT_EQ(Scheduler().Run(), 0);
     CRecordingTask* only = Start("only", 1);
     only->myOnUpdate = [only] { Scheduler().StopTask(only); };
     EXPECT_TRUE(Scheduler().RunOnce());  // dead, but still listed until the next pass
     EXPECT_FALSE(Scheduler().RunOnce());
     EXPECT_EQ(only->myUpdates, 1);
     EXPECT_FALSE(Scheduler().IsQuitting());
+    EXPECT_FALSE(Scheduler().RunOnce());  // an empty list is a quit
+    EXPECT_TRUE(Scheduler().IsQuitting());
 }
 
 TEST_F(CMainLoopTest, StartingPausingStoppingAndDestroyingDuringAPassKeepThePassValid) {
