@@ -79,10 +79,12 @@ TEST(CConsoleSplit, QuoteAwareSearchAndSplit) {
 TEST_F(CConsoleTest, ParameterKindsConversionsAndEvaluation) {
     myConsole.Execute("x = 5");
     myConsole.Execute(
-        "probe(12, 1.5.3, -2, 1e5, word, \"a, b\", \"\", \" \", , x, inner(), \"x;y//z\", \")");
-    EXPECT_EQ(Describe(myProbe.myParameters),
-              (Lines{"n 12", "n 1.5", "n -2", "s 1e5", "s word", "s a, b", "s ", "s  ", "n 0",
-                     "n 5", "s from inner", "s x;y//z", "s \""}));  // an unclosed quote stays
+        "probe(12, 1.5.3, -2, 1e5, word, \"a, b\", \"\", \" \", , x, inner(), \"x;y//z\", \"a\" b, "
+        "\")");
+    EXPECT_EQ(
+        Describe(myProbe.myParameters),
+        (Lines{"n 12", "n 1.5", "n -2", "s 1e5", "s word", "s a, b", "s ", "s  ", "n 0", "n 5",
+               "s from inner", "s x;y//z", "s \"a\" b", "s \""}));  // an unclosed quote stays
     EXPECT_EQ(myProbe.myParameters.GetNumber(3), 1e5);
     EXPECT_EQ(myProbe.myParameters.GetNumber(4), 0);
 }
@@ -127,7 +129,7 @@ TEST_F(CConsoleTest, AnswersOfLines) {
                               {"probe(\"a;b\")", "probed"},
                               {"", ""},
                               {"   \t", ""},
-                              {"// probe", ""},
+                              {"// probe; Anything::probe", ""},
                               {"probe // not run", ""},
                               {"probe(\"//\") // c", ""},
                               {"probe; // runs", "probed\n\n"},  // the blank is a piece too

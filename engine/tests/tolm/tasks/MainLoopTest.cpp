@@ -79,7 +79,10 @@ TEST_F(CMainLoopTest, FakeThreadsArePumpedAfterTheTasksEveryPass) {
     Journal().clear();
     Scheduler().RunOnce();
     Scheduler().RunOnce();
-    EXPECT_EQ(Journal(), (Lines{"update t", "thread step", "update t", "thread step"}));
+    Scheduler().Quit();
+    Scheduler().RunOnce();
+    EXPECT_EQ(Journal(), (Lines{"update t", "thread step", "update t", "thread step", "update t",
+                                "stop t", "thread step"}));
 }
 
 TEST_F(CMainLoopTest, ApplicationRunsTheScriptAndShutsDownInOrder) {
