@@ -51,7 +51,7 @@ protected:
         myConsole.AddCommand("inner", &myInner);
     }
     CProbe myProbe;
-    CProbe myInner{"from inner"};
+    CProbe myInner{" from inner "};  // assignments and parameters trim it
     CConsole myConsole;
 };
 
@@ -125,7 +125,7 @@ TEST_F(CConsoleTest, AnswersOfLines) {
                               {"gfx_flip_debug_rects = 1", "1"},
                               {"gfx_flip_debug_rects = 2", "1"},
                               {"fixed = 9", "4"},
-                              {"probe; inner", "probed\nfrom inner\n"},
+                              {"probe; inner", "probed\n from inner \n"},
                               {"probe(\"a;b\")", "probed"},
                               {"", ""},
                               {"   \t", ""},
