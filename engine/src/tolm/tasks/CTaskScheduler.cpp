@@ -18,7 +18,9 @@ bool Contains(const std::list<CTask*>& list, const CTask* task) {
 }  // namespace
 
 CTaskScheduler::CTaskScheduler()
-    : myActivityHandler(std::make_unique<CActivityHandler>(*this)), myTimedTasks(*this) {
+    : myActivityHandler(std::make_unique<CActivityHandler>(*this)),
+      myPassAt(myRunning.end()),
+      myTimedTasks(*this) {
     AddTask(&myTimedTasks);
     EventManager().AddScreenListener(myActivityHandler.get());
 }
@@ -64,6 +66,9 @@ void CTaskScheduler::ResumeTask(CTask* task) {
     task->OnResume();
     myPaused.remove(task);
     AddRunning(task);
+    // Stopped while paused: the flag of that stop may be spent already, and a dead task
+    // left in the running list would keep the loop alive for ever.
+    if (task->IsDead()) myDeadTasks = true;
 }
 
 void CTaskScheduler::StopTask(CTask* task) {
@@ -137,6 +142,7 @@ void CTaskScheduler::ResumeAllAfterInactivity() {
 }
 
 void CTaskScheduler::ForgetTask(CTask* task) {
+    if (task == myPassTask) myPassTask = nullptr;
     TakeOffRunning(task);
     myPaused.remove(task);
     myInactive.remove(task);
@@ -157,8 +163,16 @@ std::vector<CTask*> CTaskScheduler::GetPausedTasks() const {
 
 void CTaskScheduler::AddRunning(CTask* task) {
     auto at = myRunning.begin();
-    while (at != myRunning.end() && (*at == nullptr || (*at)->IsLess(*task))) ++at;
+    while (at != myRunning.end() && GoesBefore(at, *task)) ++at;
     myRunning.insert(at, task);
+}
+
+bool CTaskScheduler::GoesBefore(std::list<CTask*>::iterator at, const CTask& task) const {
+    const CTask* walked = *at;
+    // The task being updated may have left the list from its own Update; its place keeps its
+    // order, so that what it starts in front of itself waits for the next pass.
+    if (walked == nullptr && myPassDepth > 0 && at == myPassAt) walked = myPassTask;
+    return walked == nullptr || walked->IsLess(task);
 }
 
 bool CTaskScheduler::TakeOffRunning(CTask* task) {
@@ -181,10 +195,17 @@ bool CTaskScheduler::HasRunningTasks() const {
 void CTaskScheduler::UpdateRunningTasks() {
     ++myPassDepth;
     // List iterators survive insertions, and removals only leave holes while a pass runs.
+    const auto outerAt = myPassAt;
+    CTask* const outerTask = myPassTask;
     for (auto it = myRunning.begin(); it != myRunning.end(); ++it) {
         CTask* task = *it;
-        if (task != nullptr && !task->IsDead()) task->Update();
+        if (task == nullptr || task->IsDead()) continue;
+        myPassAt = it;
+        myPassTask = task;
+        task->Update();
     }
+    myPassAt = outerAt;
+    myPassTask = outerTask;
     --myPassDepth;
     CloseHoles();
 }

@@ -58,6 +58,7 @@ public:
 
 private:
     void AddRunning(CTask* task);
+    bool GoesBefore(std::list<CTask*>::iterator at, const CTask& task) const;
     bool TakeOffRunning(CTask* task);
     bool HasRunningTasks() const;
     void UpdateRunningTasks();
@@ -72,6 +73,9 @@ private:
     bool myQuit = false;
     bool myPumpFakeThreads = true;
     int myPassDepth = 0;
+    // The task the pass is updating and its place, valid while myPassDepth > 0.
+    std::list<CTask*>::iterator myPassAt;
+    CTask* myPassTask = nullptr;
     CTimedTasks myTimedTasks;
 };
 

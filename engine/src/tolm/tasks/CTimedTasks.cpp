@@ -33,12 +33,14 @@ void CTimedTasks::Update() {
         // The update may have paused, stopped or rescheduled anything, this task included.
         const auto entry = std::find_if(myEntries.begin(), myEntries.end(),
                                         [task](const Entry& e) { return e.task == task; });
+        // Read after the update: an interval-0 task becomes due at exactly this time, which
+        // the strict comparison does not run again, however long its update took.
+        now = GetSystemTime();
         if (entry != myEntries.end()) {
             const types::ticks interval = task->GetInterval();
             entry->due = interval == 0 ? now : entry->due + interval;
             SortEntries();
         }
-        now = GetSystemTime();
     }
 }
 

@@ -3,7 +3,7 @@
 // parked while it has nothing to run. It refers to its tasks without owning them.
 //
 // A task whose interval is set to 0 while it is in the group is run at most once per pass
-// (its next due time becomes the time of its last run), so the catch-up cannot spin.
+// (its next due time becomes the time its last run ended), so the catch-up cannot spin.
 #ifndef TOLM_TASKS_CTIMEDTASKS_H
 #define TOLM_TASKS_CTIMEDTASKS_H
 

@@ -12,22 +12,18 @@
 namespace tolm::test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-// Remembers how it was called; answers its name.
+// Remembers how it was last called and answers a fixed text.
 class CProbe : public CCommand {
 public:
     explicit CProbe(std::string answer = "probed") : myAnswer(std::move(answer)) {}
     std::string Execute(CParameterList& parameters) override {
-        ++myCalls;
-        myHadList = true;
         myParameters = parameters;
-        return myAnswer;
+        return Called(true);
     }
-    std::string Execute() override {
+    std::string Execute() override { return Called(false); }
+    std::string Called(bool hadList) {
         ++myCalls;
-        myHadList = false;
-        myParameters = CParameterList();
+        myHadList = hadList;
         return myAnswer;
     }
     std::string myAnswer;
@@ -35,6 +31,17 @@ public:
     bool myHadList = false;
     CParameterList myParameters;
 };
+
+// "n 12" for a number, "s text" for a string, "-" for none.
+Lines Describe(const CParameterList& list) {
+    Lines kinds;
+    for (std::size_t i = 0; i < list.Size(); ++i) {
+        const bool number = list.IsType(i, CParameter::kNumber);
+        const bool text = list.IsType(i, CParameter::kString);
+        kinds.push_back(number ? "n " + list.GetString(i) : text ? "s " + list.GetString(i) : "-");
+    }
+    return kinds;
+}
 
 class CConsoleTest : public CRuntimeTest {
 protected:
@@ -44,123 +51,107 @@ protected:
         myConsole.AddCommand("inner", &myInner);
     }
     CProbe myProbe;
-    CProbe myInner{"from inner"};
+    CProbe myInner{" from inner "};  // assignments and parameters trim it
     CConsole myConsole;
 };
 
-TEST(CConsoleSplit, QuoteAwareDelimiterSearch) {
+TEST(CConsoleSplit, QuoteAwareSearchAndSplit) {
     struct Case {
         std::string text, delimiter;
         std::string::size_type expected;
-    } cases[] = {
-        {"a;b", ";", 1},
-        {"\"a;b\";c", ";", 5},
-        {"\"a\" \"b;\" ;", ";", 9},
-        {"\"unclosed;b;c", ";", std::string::npos},
-        {"x::y", "::", 1},
-        {"\"x::y\"", "::", std::string::npos},
-        {"", ";", std::string::npos},
-    };
+    } cases[] = {{"a;b", ";", 1},
+                 {"\"a;b\";c", ";", 5},
+                 {"\"a\" \"b;\" ;", ";", 9},
+                 {"\"unclosed;b;c", ";", std::string::npos},
+                 {"x::y", "::", 1},
+                 {"\"x::y\"", "::", std::string::npos},
+                 {"", ";", std::string::npos}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(CConsole::FindOutsideQuotes(c.text, c.delimiter), c.expected);
     }
-}
-
-TEST(CConsoleSplit, DropsEmptyPiecesKeepsBlanksAndHonoursCount) {
     EXPECT_EQ(CConsole::Split(",a,,\"b,c\", ,", ","), (Lines{"a", "\"b,c\"", " "}));
     EXPECT_EQ(CConsole::Split("a = b = c", "=", 2), (Lines{"a ", " b = c"}));
     EXPECT_EQ(CConsole::Split("A::B::C", "::"), (Lines{"A", "B", "C"}));
     EXPECT_TRUE(CConsole::Split("", ",").empty());
 }
 
-TEST_F(CConsoleTest, ParameterKindsAndConversions) {
-    myConsole.Execute("probe(12, 1.5.3, -2, 1e5, word, \"a, b\", \"\", \" \", , \")");
-    const CParameterList& got = myProbe.myParameters;
-    ASSERT_EQ(got.Size(), 10u);
-    struct Case {
-        std::size_t index;
-        CParameter::Kind kind;
-        std::string text;
-        double number;
-    } cases[] = {
-        {0, CParameter::kNumber, "12", 12},  {1, CParameter::kNumber, "1.5", 1.5},
-        {2, CParameter::kNumber, "-2", -2},  {3, CParameter::kString, "1e5", 1e5},
-        {4, CParameter::kString, "word", 0}, {5, CParameter::kString, "a, b", 0},
-        {6, CParameter::kString, "", 0},     {7, CParameter::kString, " ", 0},
-        {8, CParameter::kNumber, "0", 0},    {9, CParameter::kString, "\"", 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.index);
-        EXPECT_TRUE(got.IsType(c.index, c.kind));
-        EXPECT_EQ(got.GetString(c.index), c.text);
-        EXPECT_EQ(got.GetNumber(c.index), c.number);
-    }
+TEST_F(CConsoleTest, ParameterKindsConversionsAndEvaluation) {
+    myConsole.Execute("x = 5");
+    myConsole.Execute(
+        "probe(12, 1.5.3, -2, 1e5, word, \"a, b\", \"\", \" \", , x, inner(), \"x;y//z\", \"a\" b, "
+        "\")");
+    EXPECT_EQ(
+        Describe(myProbe.myParameters),
+        (Lines{"n 12", "n 1.5", "n -2", "s 1e5", "s word", "s a, b", "s ", "s  ", "n 0", "n 5",
+               "s from inner", "s x;y//z", "s \"a\" b", "s \""}));  // an unclosed quote stays
+    EXPECT_EQ(myProbe.myParameters.GetNumber(3), 1e5);
+    EXPECT_EQ(myProbe.myParameters.GetNumber(4), 0);
 }
 
 TEST_F(CConsoleTest, EmptyParenthesesGiveAnEmptyListAndNoneGiveNoList) {
     myConsole.Execute("probe()");
     EXPECT_TRUE(myProbe.myHadList);
-    EXPECT_EQ(myProbe.myParameters.Size(), 0u);
+    EXPECT_TRUE(Describe(myProbe.myParameters).empty());
     myConsole.Execute("PROBE");
     EXPECT_FALSE(myProbe.myHadList);
-    EXPECT_EQ(myProbe.myCalls, 2);
-    // A ")" before the "(" encloses nothing.
-    EXPECT_EQ(myConsole.ParseParameters("a)b("), nullptr);
+    EXPECT_EQ(myConsole.ParseParameters("a)b("), nullptr);  // a ")" before "(" encloses nothing
     EXPECT_EQ(myConsole.ParseParameters("a(b"), nullptr);
 }
 
-TEST_F(CConsoleTest, VariablesAssignEvaluateAndFeedParameters) {
-    EXPECT_EQ(myConsole.Execute("x = 5"), "5");
-    EXPECT_EQ(myConsole.Execute("x"), "5");
-    EXPECT_EQ(myConsole.Execute("  X  "), "5");
-    myConsole.Execute("probe(x, nothing)");
-    EXPECT_TRUE(myProbe.myParameters.IsType(0, CParameter::kNumber));
-    EXPECT_EQ(myProbe.myParameters.GetNumber(0), 5);
-    EXPECT_TRUE(myProbe.myParameters.IsType(1, CParameter::kString));
-    EXPECT_EQ(myProbe.myParameters.GetString(1), "nothing");
-    EXPECT_EQ(myConsole.Execute("y = x"), "5");
-    EXPECT_EQ(myConsole.Execute("z = inner(1)"), "from inner");
-    EXPECT_EQ(myConsole.Execute("q = \"a=b\""), "\"a=b\"");
-    EXPECT_EQ(myConsole.Execute("\"quoted\""), "\"quoted\"");
-    EXPECT_EQ(myConsole.Execute("= 5"), "= 5");
-    EXPECT_EQ(myConsole.Execute("empty ="), "");
-    EXPECT_EQ(myConsole.GetVariable("missing"), "");
-}
-
-TEST_F(CConsoleTest, NestedCommandsAreEvaluatedBeforeTheLookup) {
-    myConsole.Execute("probe(inner(), 2)");
-    EXPECT_EQ(myProbe.myParameters.GetString(0), "from inner");
-    EXPECT_EQ(myConsole.Execute("unknown(inner())"), "unknown(inner())");
-    EXPECT_EQ(myInner.myCalls, 2);
-}
-
-TEST_F(CConsoleTest, CompoundLinesAndComments) {
-    EXPECT_EQ(myConsole.Execute("probe; inner"), "probed\nfrom inner\n");
-    EXPECT_EQ(myConsole.Execute("probe(\"a;b\")"), "probed");
-    EXPECT_EQ(myProbe.myParameters.GetString(0), "a;b");
-    myProbe.myCalls = 0;
-    for (const char* line : {"", "   \t", "// probe", "probe // not run", "probe(\"//\") // c"}) {
-        SCOPED_TRACE(line);
-        EXPECT_EQ(myConsole.Execute(line), "");
+// One console, line after line: variables (text and bound), literals, nested commands,
+// compound lines and comments, and a plain console's Name:: lines, with the answer of each.
+TEST_F(CConsoleTest, AnswersOfLines) {
+    int size = 7, fixed = 4;
+    bool debug = false;
+    BindConsoleVariable(myConsole, "gfx_flip_rects_size", size);
+    BindConsoleVariable(myConsole, "gfx_flip_debug_rects", debug);
+    BindConsoleVariable(myConsole, "fixed", fixed);
+    myConsole.FindVariable("fixed")->SetReadOnly(true);
+    const char* cases[][2] = {{"x = 5", "5"},
+                              {"x", "5"},
+                              {"  X  ", "5"},
+                              {"y = x", "5"},
+                              {"z = inner(1)", "from inner"},
+                              {"q = \"a=b\"", "\"a=b\""},
+                              {"\"quoted\"", "\"quoted\""},
+                              {"nothing", "nothing"},
+                              {"= 5", "= 5"},
+                              {"empty =", ""},
+                              {"unknown(inner())", "unknown(inner())"},
+                              {"gfx_flip_rects_size", "7"},
+                              {"GFX_FLIP_RECTS_SIZE = 12", "12"},
+                              {"gfx_flip_rects_size = lots", "12"},
+                              {"gfx_flip_debug_rects = 1", "1"},
+                              {"gfx_flip_debug_rects = 2", "1"},
+                              {"fixed = 9", "4"},
+                              {"probe; inner", "probed\n from inner \n"},
+                              {"probe(\"a;b\")", "probed"},
+                              {"", ""},
+                              {"   \t", ""},
+                              {"// probe; Anything::probe", ""},
+                              {"probe // not run", ""},
+                              {"probe(\"//\") // c", ""},
+                              {"probe; // runs", "probed\n\n"},  // the blank is a piece too
+                              {" // leading blank, then a comment;", "\n"},
+                              {"Anything::probe(1)", "probed"},
+                              {"::probe", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        EXPECT_EQ(myConsole.Execute(c[0]), c[1]);
     }
-    EXPECT_EQ(myProbe.myCalls, 0);
-    // The blank between ";" and the comment is a piece of its own.
-    EXPECT_EQ(myConsole.Execute("probe; // runs"), "probed\n\n");
-    EXPECT_EQ(myConsole.Execute(" // leading blank then comment;"), "\n");
+    EXPECT_EQ(myProbe.myCalls, 4);
+    EXPECT_EQ(myInner.myCalls, 3);
+    EXPECT_EQ(size, 12);
+    EXPECT_TRUE(debug);
 }
 
-TEST_F(CConsoleTest, PlainConsoleRunsNamespaceRestInItself) {
-    EXPECT_EQ(myConsole.Execute("Anything::probe(1)"), "probed");
-    EXPECT_EQ(myConsole.Execute("::probe"), "");
-}
-
-TEST_F(CConsoleTest, BasicCommandsAnswerTheirTexts) {
+TEST_F(CConsoleTest, BasicCommandsAnswerTheirTextsAlsoAfterAConsoleHolderRestart) {
+    GetConsole();
+    CSingletonPtr<CConsoleHolder>::Delete();  // takes the logger along
+    myLog = std::make_unique<CLogCapture>();
     CConsole& console = *GetConsole();
-    struct Case {
-        const char* line;
-        const char* answer;
-    } cases[] = {
+    const char* cases[][2] = {
         {"load", "Error: Load() You need to give a filename as a parameter."},
         {"load(5)", "Error: Load() You need to give a filename as a parameter."},
         {"taskload()", "Error: TaskLoad() You need to give a task library name as a parameter."},
@@ -171,44 +162,35 @@ TEST_F(CConsoleTest, BasicCommandsAnswerTheirTexts) {
         {"stoptask()", "Error: StopTask( taskname ) requires atleast one parameter."},
         {"taskload(\"no such library\")", ""},
         {"starttask(\"nope\", \"n\", 10, 1, 2)", "failed to start nope"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
-        EXPECT_EQ(console.Execute(c.line), c.answer);
+        {"quit", "bye bye"},
+        {"QUIT", "bye bye"},
+        {"quit()", "bye bye"},
+        {"Quit(\"x\")", "bye bye"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        EXPECT_EQ(console.Execute(c[0]), c[1]);
     }
-    EXPECT_TRUE(myLog->Contains("[ERROR] Trying to start a task nope that doesn't exist.\n"));
-    EXPECT_FALSE(Scheduler().IsQuitting());
-    for (const char* line : {"quit", "QUIT", "quit()", "Quit(\"x\")"}) {
-        SCOPED_TRACE(line);
-        EXPECT_EQ(console.Execute(line), "bye bye");
-    }
+    EXPECT_EQ(myLog->Lines(), (Lines{"[ERROR] Trying to start a task nope that doesn't exist.\n"}));
     EXPECT_TRUE(Scheduler().IsQuitting());
+    EXPECT_EQ(CreateConsole()->Execute("load"), "load");  // a task's console has none of them
 }
 
-TEST_F(CConsoleTest, StartTaskTakesTypeNamePriorityAndPassesTheRest) {
+TEST_F(CConsoleTest, StartTaskTakesTypeNamePriorityAndRestAndNameRoutesToTheTask) {
     CConsole& console = *GetConsole();
     EXPECT_EQ(console.Execute("starttask(\"recorder\", \"Rec\", 5, 1, \"two\")"),
               "recorder started");
-    CRecordingTask* task = FindRecorder("Rec");
-    ASSERT_NE(task, nullptr);
-    EXPECT_EQ(task->GetPriority(), 5);
-    ASSERT_EQ(task->myParameters.Size(), 2u);
-    EXPECT_EQ(task->myParameters.GetNumber(0), 1);
-    EXPECT_EQ(task->myParameters.GetString(1), "two");
-
+    EXPECT_EQ(Describe(FindRecorder("Rec")->myParameters), (Lines{"n 1", "s two"}));
     console.Execute("starttask(recorder)");
-    ASSERT_NE(FindRecorder("recorder"), nullptr);
-    EXPECT_EQ(FindRecorder("recorder")->GetPriority(), 100);
+    console.Execute("starttask(recorder, 7, 3)");  // a number where the name goes: no name
     console.Execute("starttask(recorder, big, 99999999999999)");
-    EXPECT_EQ(FindRecorder("big")->GetPriority(), 2147483647);
     console.Execute("starttask(recorder, small, -99999999999999)");
+    EXPECT_EQ(RunningNames(), (Lines{"small", "Rec", "recorder", "recorder", "big"}));
+    EXPECT_EQ(FindRecorder("Rec")->GetPriority(), 5);
+    EXPECT_EQ(FindRecorder("recorder")->GetPriority(), 100);
+    EXPECT_EQ(FindRecorder("big")->GetPriority(), 2147483647);
     EXPECT_EQ(FindRecorder("small")->GetPriority(), -2147483647 - 1);
-    EXPECT_EQ(RunningNames(), (Lines{"small", "Rec", "recorder", "big"}));
-}
 
-TEST_F(CConsoleTest, RoutesToTasksByExactUntrimmedName) {
-    CConsole& console = *GetConsole();
-    console.Execute("starttask(recorder, Rec)");
+    // Name:: lines reach the task of exactly that instance name, untrimmed.
     Journal().clear();
     EXPECT_EQ(console.Execute("Rec::Play(\"a.wav\" );"), "\n");
     EXPECT_EQ(Journal(), (Lines{"command Rec Play(\"a.wav\" )"}));
@@ -229,25 +211,6 @@ TEST_F(CConsoleTest, MainConsoleEchoesLineAndNonEmptyAnswer) {
     console.Execute("// quiet", true);
     console.Execute("w = 4", false);
     EXPECT_EQ(myLog->Lines(), (Lines{"v = 3\n", "3\n", "// quiet\n"}));
-}
-
-TEST_F(CConsoleTest, BoundVariablesConvertAndKeepValueOnBadText) {
-    int size = 7;
-    bool debug = false;
-    BindConsoleVariable(myConsole, "gfx_flip_rects_size", size);
-    BindConsoleVariable(myConsole, "gfx_flip_debug_rects", debug);
-    EXPECT_EQ(myConsole.Execute("gfx_flip_rects_size"), "7");
-    EXPECT_EQ(myConsole.Execute("GFX_FLIP_RECTS_SIZE = 12"), "12");
-    EXPECT_EQ(size, 12);
-    EXPECT_EQ(myConsole.Execute("gfx_flip_rects_size = lots"), "12");
-    EXPECT_EQ(myConsole.Execute("gfx_flip_debug_rects = 1"), "1");
-    EXPECT_TRUE(debug);
-    EXPECT_EQ(myConsole.Execute("gfx_flip_debug_rects = 2"), "1");
-    myConsole.FindVariable("gfx_flip_debug_rects")->SetReadOnly(true);
-    EXPECT_EQ(myConsole.Execute("gfx_flip_debug_rects = 0"), "1");
-    UnbindConsoleVariable(myConsole, "gfx_flip_rects_size");
-    EXPECT_EQ(myConsole.Execute("gfx_flip_rects_size = 3"), "3");
-    EXPECT_EQ(size, 12);
 }
 
 TEST_F(CConsoleTest, NamespacesAttachDetachAndOutliveTheirConsoles) {
@@ -272,38 +235,23 @@ TEST_F(CConsoleTest, NamespacesAttachDetachAndOutliveTheirConsoles) {
     namespaces.Detach(&myConsole);
 }
 
-TEST_F(CConsoleTest, BasicCommandsSurviveAConsoleHolderRestart) {
-    EXPECT_EQ(GetConsole()->Execute("quit"), "bye bye");
-    CSingletonPtr<CConsoleHolder>::Delete();
-    myLog = std::make_unique<CLogCapture>();
-    EXPECT_EQ(GetConsole()->Execute("load"),
-              "Error: Load() You need to give a filename as a parameter.");
-    EXPECT_EQ(CreateConsole()->Execute("load"), "load");
-}
-
-class CScriptTest : public CConsoleTest {
-protected:
-    CTempDir myDir;
-};
-
-TEST_F(CScriptTest, RunsEveryLineAndDropsCarriageReturns) {
-    WriteFile(myDir.File("s.txt"), "a = 1\r\nprobe(a)\r\n\r\nb = 2");
-    EXPECT_EQ(myConsole.ExecuteFile(myDir.File("s.txt")), "");
-    EXPECT_EQ(myConsole.GetVariable("a"), "1");
-    EXPECT_EQ(myConsole.GetVariable("b"), "2");
+TEST_F(CConsoleTest, ScriptsRunEveryLineDropCarriageReturnsAndStopAtTheDepthLimit) {
+    CTempDir dir;
+    WriteFile(dir.File("s.txt"), "a = 1\r\nprobe(a)\r\n\r\nb = 2");
+    EXPECT_EQ(myConsole.ExecuteFile(dir.File("s.txt")), "");
+    EXPECT_EQ(myConsole.Execute("a; b"), "1\n2\n");
     EXPECT_EQ(myProbe.myParameters.GetNumber(0), 1);
-    EXPECT_EQ(myConsole.ExecuteFile(myDir.File("missing.txt")), "");
-    EXPECT_EQ(myConsole.ExecuteFile(myDir.Path().string()), "");  // a directory
-}
+    EXPECT_EQ(myConsole.ExecuteFile(dir.File("missing.txt")), "");
+    EXPECT_EQ(myConsole.ExecuteFile(dir.Path().string()), "");  // a directory
 
-TEST_F(CScriptTest, SelfLoadingScriptStopsAtTheDepthLimitAndLogs) {
-    const std::string file = myDir.File("self.txt");
-    WriteFile(file, "count = probe()\nload(\"" + file + "\")\n");
+    const std::string self = dir.File("self.txt");
+    WriteFile(self, "count = probe()\nload(\"" + self + "\")\n");
     GetConsole()->AddCommand("probe", &myProbe);
-    GetConsole()->ExecuteFile(file);
+    myProbe.myCalls = 0;
+    GetConsole()->ExecuteFile(self);
     EXPECT_EQ(myProbe.myCalls, CConsole::kMaxScriptDepth);
     EXPECT_EQ(myLog->Lines(),
-              (Lines{"[ERROR] Scripts nested deeper than 16 levels, not loading " + file + "\n"}));
+              (Lines{"[ERROR] Scripts nested deeper than 16 levels, not loading " + self + "\n"}));
     GetConsole()->RemoveCommand("probe");
 }
 

@@ -13,17 +13,20 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+Lines& Steps() {
+    static Lines steps;
+    return steps;
+}
+
 class CNamedThread : public CFakeThread {
 public:
-    CNamedThread(Lines& journal, std::string name, types::ticks sleep)
-        : myJournal(journal), myName(std::move(name)) {
+    CNamedThread(std::string name, types::ticks sleep) : myName(std::move(name)) {
         SetSleepTime(sleep);
     }
     void Step() override {
-        myJournal.push_back(myName);
+        Steps().push_back(myName);
         if (myOnStep) myOnStep();
     }
-    Lines& myJournal;
     std::string myName;
     std::function<void()> myOnStep;
 };
@@ -33,102 +36,73 @@ protected:
     void SetUp() override { ASSERT_EQ(GetFakeThreadCount(), 0u); }
     void TearDown() override { EXPECT_EQ(GetFakeThreadCount(), 0u); }
 
+    // One pump call; the steps it made.
+    static Lines Pump() {
+        Steps().clear();
+        UpdateFakeThreads(0);
+        return Steps();
+    }
     // Passes every `step` ms up to and including `until`, returning the steps seen.
     Lines Passes(types::ticks until, types::ticks step = 5) {
         Lines seen;
         while (myClock.Now() < until) {
             myClock.Advance(step);
-            myJournal.clear();
-            UpdateFakeThreads(0);
-            seen.insert(seen.end(), myJournal.begin(), myJournal.end());
+            for (const std::string& name : Pump()) seen.push_back(name);
         }
         return seen;
     }
 
     CScopedManualTime myClock{1000};
-    Lines myJournal;
 };
 
-TEST_F(CFakeThreadTest, NeverStartedIsNeverStepped) {
-    CNamedThread thread(myJournal, "idle", 0);
-    EXPECT_EQ(GetFakeThreadCount(), 1u);
-    EXPECT_TRUE(Passes(1100).empty());
-    EXPECT_EQ(thread.GetTime(), 0u);
-}
-
-TEST_F(CFakeThreadTest, StepsEverySleepTimeOfItsOwnClockAndPauseCausesNoBurst) {
-    CNamedThread thread(myJournal, "t", 30);
+TEST_F(CFakeThreadTest, StepsEverySleepTimeOfItsOwnClockPauseCausesNoBurstUnstartedNever) {
+    CNamedThread idle("idle", 0), thread("t", 30);
     thread.Start();
-    UpdateFakeThreads(0);                // due at once: clock 0
-    EXPECT_EQ(Passes(1295).size(), 9u);  // clock 30, 60, ..., 270
+    EXPECT_EQ(Pump(), Lines{"t"});           // due at once: clock 0
+    EXPECT_EQ(Passes(1295), Lines(9, "t"));  // clock 30, 60, ..., 270
     thread.Pause();
     EXPECT_TRUE(Passes(2295).empty());
     thread.Resume();
     EXPECT_EQ(Passes(2300).size(), 1u);  // clock 300: the one step that was due
     EXPECT_TRUE(Passes(2325).empty());
     EXPECT_EQ(Passes(2330).size(), 1u);
+    EXPECT_EQ(idle.GetTime(), 0u);
 }
 
-TEST_F(CFakeThreadTest, SelfKillDeletesInTheSamePumpAndTheLastTakesTheRegistry) {
-    auto* thread = new CNamedThread(myJournal, "once", 0);
-    thread->myOnStep = [thread] { thread->Kill(); };
-    thread->Start();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"once"}));
+TEST_F(CFakeThreadTest, SelfKilledThreadsGoInTheSamePumpAndTheLastTakesTheRegistry) {
+    for (const char* name : {"first", "second"}) {
+        auto* thread = new CNamedThread(name, 0);
+        thread->myOnStep = [thread] { thread->Kill(); };
+        thread->Start();
+    }
+    // The walk goes on with the thread after a deleted one, without skipping it.
+    EXPECT_EQ(Pump(), (Lines{"first", "second"}));
     EXPECT_EQ(GetFakeThreadCount(), 0u);
     UpdateFakeThreads(0);
 }
 
-TEST_F(CFakeThreadTest, ThreadAfterASelfKilledOneIsStillSteppedThatPass) {
-    auto* first = new CNamedThread(myJournal, "first", 0);
-    first->myOnStep = [first] { first->Kill(); };
-    CNamedThread second(myJournal, "second", 0);
-    first->Start();
-    second.Start();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"first", "second"}));
-}
-
-TEST_F(CFakeThreadTest, ExactlyDueThreadSortsBehindNotYetDueAndWaitsAPass) {
-    CNamedThread a(myJournal, "a", 10), b(myJournal, "b", 20);
-    a.Start();
-    b.Start();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"a", "b"}));
-    myClock.Advance(10);  // a is due exactly, b in 10 ms: b sorts first and stops the walk
-    myJournal.clear();
-    UpdateFakeThreads(0);
-    EXPECT_TRUE(myJournal.empty());
-    myClock.Advance(1);
-    UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"a"}));
-}
-
-TEST_F(CFakeThreadTest, LeastOverdueThreadGoesFirst) {
-    CNamedThread x(myJournal, "x", 5), y(myJournal, "y", 7);
-    x.Start();
-    y.Start();
-    UpdateFakeThreads(0);
-    myClock.Advance(10);  // x 5 ms overdue, y 3 ms
-    myJournal.clear();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"y", "x"}));
+TEST_F(CFakeThreadTest, LeastOverdueFirstAndAnExactlyDueThreadWaitsAPass) {
+    CNamedThread a("a", 10), b("b", 20), c("c", 8);
+    for (CFakeThread* thread : {&a, &b, &c}) thread->Start();
+    EXPECT_EQ(Pump(), (Lines{"a", "b", "c"}));
+    // a is due exactly, b in 10 ms, c 2 ms overdue: c, then b, which is not due, ends the walk.
+    myClock.Advance(10);
+    EXPECT_EQ(Pump(), (Lines{"c"}));
+    myClock.Advance(9);  // a 9 ms overdue, c 1 ms: the least overdue goes first
+    EXPECT_EQ(Pump(), (Lines{"c", "a"}));
 }
 
 TEST_F(CFakeThreadTest, PausedAndDeadThreadsSortLastAndDeadOnesWaitForTheWalk) {
-    CNamedThread running(myJournal, "running", 0);
-    auto* paused = new CNamedThread(myJournal, "paused", 0);
-    auto* dead = new CNamedThread(myJournal, "dead", 0);
+    // Registered in the reverse of the order they must be walked in.
+    auto* dead = new CNamedThread("dead", 0);
+    auto* paused = new CNamedThread("paused", 0);
+    CNamedThread running("running", 0);
     dead->Start();
     dead->Kill();
     paused->Start();
     paused->Pause();
     running.Start();
-    EXPECT_TRUE(running.IsLess(*paused));
-    EXPECT_TRUE(paused->IsLess(*dead));
-    EXPECT_FALSE(dead->IsLess(*paused));
-    UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"running"}));
+    EXPECT_EQ(Pump(), (Lines{"running"}));
     // The walk stops at the paused thread, so the dead one is still listed.
     EXPECT_EQ(GetFakeThreadCount(), 3u);
     paused->Kill();
@@ -137,16 +111,14 @@ TEST_F(CFakeThreadTest, PausedAndDeadThreadsSortLastAndDeadOnesWaitForTheWalk) {
 }
 
 TEST_F(CFakeThreadTest, ThreadsMadeDuringAStepJoinTheSameWalk) {
-    CNamedThread parent(myJournal, "parent", 100);
-    CNamedThread* child = nullptr;
-    parent.myOnStep = [&] {
-        child = new CNamedThread(myJournal, "child", 0);
-        child->myOnStep = [&child] { child->Kill(); };
+    CNamedThread parent("parent", 100);
+    parent.myOnStep = [] {
+        auto* child = new CNamedThread("child", 0);
+        child->myOnStep = [child] { child->Kill(); };
         child->Start();
     };
     parent.Start();
-    UpdateFakeThreads(0);
-    EXPECT_EQ(myJournal, (Lines{"parent", "child"}));
+    EXPECT_EQ(Pump(), (Lines{"parent", "child"}));
     EXPECT_EQ(GetFakeThreadCount(), 1u);
 }
 

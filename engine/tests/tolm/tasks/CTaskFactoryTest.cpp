@@ -7,13 +7,13 @@
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskLibraries.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
+#include "tolm/tasks/CTaskRegistrar.h"
 #include "tolm/tasks/TaskTestSupport.h"
 
 namespace tolm::test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
+CTaskRegistrar<CRecordingTask> ourRecorder("recorder");
 CTaskLibraryRegistrar<CRecordingTask> ourLibraryTask("test_library", "librarytask");
 CSelfCheckRegistrar ourPassingCheck("test binary check that passes",
                                     [](std::string&) { return true; });
@@ -38,26 +38,20 @@ TEST_F(CTaskFactoryTest, UnknownNamesLogTheirExactLines) {
                                      "[ERROR] Sorry the namespace or task g doesn't exist.\n"}));
 }
 
-TEST_F(CTaskFactoryTest, TypeAndInstanceNamesAreCaseSensitive) {
-    EXPECT_FALSE(Factory().StartTask("Recorder", "r", 10, nullptr));
-    EXPECT_TRUE(Factory().StartTask("recorder", "r", 10, nullptr));
-    EXPECT_EQ(Factory().FindTask("R"), nullptr);
-    EXPECT_NE(Factory().FindTask("r"), nullptr);
-}
-
-TEST_F(CTaskFactoryTest, SecondTaskUnderTakenNameRunsButNameAddressesTheFirst) {
-    Factory().StartTask("recorder", "twin", 10, nullptr);
+TEST_F(CTaskFactoryTest, NamesAreCaseSensitiveAndATakenNameAddressesTheFirstTask) {
+    EXPECT_FALSE(Factory().StartTask("Recorder", "twin", 10, nullptr));
+    EXPECT_TRUE(Factory().StartTask("recorder", "twin", 10, nullptr));
     CTask* first = Factory().FindTask("twin");
-    Factory().StartTask("recorder", "twin", 20, nullptr);
+    EXPECT_EQ(Factory().FindTask("Twin"), nullptr);
+    EXPECT_TRUE(Factory().StartTask("recorder", "twin", 20, nullptr));
     EXPECT_EQ(Factory().FindTask("twin"), first);
-    EXPECT_EQ(Scheduler().GetRunningTasks().size(), 2u);
+    EXPECT_EQ(RunningNames(), (Lines{"twin", "twin"}));
     Factory().PauseTask("twin");
     ASSERT_EQ(Scheduler().GetRunningTasks().size(), 1u);
     EXPECT_EQ(Scheduler().GetRunningTasks().front()->GetPriority(), 20);
 }
 
 TEST_F(CTaskFactoryTest, TaskLibrariesRegisterTheirTypesOnlyWhenLoaded) {
-    EXPECT_TRUE(CTaskLibraries::GetTypes("sdl").empty());  // its tasks are not built yet
     CTaskFactory factory;
     EXPECT_FALSE(factory.StartTask("librarytask", "l", 10, nullptr));
     CTaskLibraries::Load("Test_Library", &factory);

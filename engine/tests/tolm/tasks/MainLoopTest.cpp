@@ -13,58 +13,33 @@
 namespace tolm::test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-class CMainLoopTest : public CRuntimeTest {
-protected:
-    CRecordingTask* Start(const std::string& name, int priority) {
-        Factory().StartTask("recorder", name, priority, nullptr);
-        return FindRecorder(name);
-    }
-};
-
-TEST_F(CMainLoopTest, NothingRunningEndsAtOnce) {
-    EXPECT_EQ(Scheduler().Run(), 0);
-    EXPECT_FALSE(Scheduler().RunOnce());
-    EXPECT_TRUE(Scheduler().IsQuitting());
-}
+class CMainLoopTest : public CRuntimeTest {};
 
 TEST_F(CMainLoopTest, QuitInsideUpdateFinishesThePassThenStopsEachRunningTaskOnce) {
     CRecordingTask* a = Start("a", 1);
-    Start("b", 2);
+    Start("b", 2)->myOnUpdate = [] { Scheduler().Quit(); };
     Start("c", 3);
     Start("paused", 4);
     Factory().PauseTask("paused");
-    FindRecorder("b")->myOnUpdate = [] { Scheduler().Quit(); };
-    a->myOnUpdate = [] { Scheduler().StopTask(Factory().FindTask("a")); };
+    a->myOnUpdate = [a] { Scheduler().StopTask(a); };
     Journal().clear();
     EXPECT_EQ(Scheduler().Run(), 0);
     EXPECT_EQ(Journal(), (Lines{"update a", "stop a", "update b", "update c", "stop b", "stop c"}));
 }
 
-TEST_F(CMainLoopTest, OnlyTaskStoppingItselfEndsTheLoopAfterOneMorePass) {
+TEST_F(CMainLoopTest, LoopEndsWhenNothingRunsAndAfterOneMorePassWhenTheOnlyTaskStops) {
+    EXPECT_EQ(Scheduler().Run(), 0);
     CRecordingTask* only = Start("only", 1);
     only->myOnUpdate = [only] { Scheduler().StopTask(only); };
     EXPECT_TRUE(Scheduler().RunOnce());  // dead, but still listed until the next pass
     EXPECT_FALSE(Scheduler().RunOnce());
     EXPECT_EQ(only->myUpdates, 1);
     EXPECT_FALSE(Scheduler().IsQuitting());
+    EXPECT_FALSE(Scheduler().RunOnce());  // an empty list is a quit
+    EXPECT_TRUE(Scheduler().IsQuitting());
 }
 
-TEST_F(CMainLoopTest, TaskStartedMidPassRunsThisPassOnlyWhenBehind) {
-    CRecordingTask* starter = Start("starter", 50);
-    starter->myOnUpdate = [starter] {
-        if (starter->myUpdates == 1) {
-            Factory().StartTask("recorder", "front", 10, nullptr);
-            Factory().StartTask("recorder", "behind", 60, nullptr);
-        }
-    };
-    Journal().clear();
-    Scheduler().RunOnce();
-    EXPECT_EQ(Journal(), (Lines{"update starter", "start front", "start behind", "update behind"}));
-}
-
-TEST_F(CMainLoopTest, PausingStoppingAndDestroyingDuringAPassKeepThePassValid) {
+TEST_F(CMainLoopTest, StartingPausingStoppingAndDestroyingDuringAPassKeepThePassValid) {
     CRecordingTask* a = Start("a", 1);
     Start("b", 2);
     Start("c", 3);
@@ -74,17 +49,20 @@ TEST_F(CMainLoopTest, PausingStoppingAndDestroyingDuringAPassKeepThePassValid) {
     a->myOnUpdate = [a, d] {
         if (a->myUpdates != 1) return;
         Scheduler().PauseTask(a);
-        Scheduler().PauseTask(Factory().FindTask("b"));
+        Factory().PauseTask("b");
         Factory().StopTask("c");
         delete d;
+        Start("front", 0);  // lands before the task being updated: waits for the next pass
+        Start("behind", 60);
     };
     Journal().clear();
     Scheduler().RunOnce();
-    EXPECT_EQ(Journal(), (Lines{"update a", "pause a", "pause b", "stop c", "update e"}));
-    EXPECT_EQ(RunningNames(), (Lines{"c", "e"}));  // c leaves at the start of the next pass
+    EXPECT_EQ(Journal(), (Lines{"update a", "pause a", "pause b", "stop c", "start front",
+                                "start behind", "update e", "update behind"}));
+    EXPECT_EQ(RunningNames(), (Lines{"front", "c", "e", "behind"}));  // c leaves next pass
     Factory().ResumeTask("a");
     Scheduler().RunOnce();
-    EXPECT_EQ(RunningNames(), (Lines{"a", "e"}));
+    EXPECT_EQ(RunningNames(), (Lines{"front", "a", "e", "behind"}));
 }
 
 class CCountingThread : public CFakeThread {
@@ -101,25 +79,16 @@ TEST_F(CMainLoopTest, FakeThreadsArePumpedAfterTheTasksEveryPass) {
     Journal().clear();
     Scheduler().RunOnce();
     Scheduler().RunOnce();
-    EXPECT_EQ(Journal(), (Lines{"update t", "thread step", "update t", "thread step"}));
+    Scheduler().Quit();
+    Scheduler().RunOnce();
+    EXPECT_EQ(Journal(), (Lines{"update t", "thread step", "update t", "thread step", "update t",
+                                "stop t", "thread step"}));
 }
 
-class CApplicationTest : public CMainLoopTest {
-protected:
-    void SetUp() override {
-        CMainLoopTest::SetUp();
-        myOldDirectory = std::filesystem::current_path();
-        std::filesystem::current_path(myDir.Path());
-    }
-    void TearDown() override {
-        std::filesystem::current_path(myOldDirectory);
-        CMainLoopTest::TearDown();
-    }
-    CTempDir myDir;
-    std::filesystem::path myOldDirectory;
-};
-
-TEST_F(CApplicationTest, RunsTheScriptAndShutsDownInOrder) {
+TEST_F(CMainLoopTest, ApplicationRunsTheScriptAndShutsDownInOrder) {
+    CTempDir dir;
+    const std::filesystem::path oldDirectory = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
     WriteFile("autoexec.txt",
               "starttask(\"recorder\", \"r\", 5, 1)\nstarttask(\"ghost\")\nstoptask(r)\n");
     {
@@ -130,9 +99,10 @@ TEST_F(CApplicationTest, RunsTheScriptAndShutsDownInOrder) {
     EXPECT_FALSE(CSingletonPtr<CTaskScheduler>::Exists());
     EXPECT_FALSE(CSingletonPtr<CConsoleHolder>::Exists());
     EXPECT_EQ(Journal(), (Lines{"start r 1", "stop r"}));
-    const std::string log = ReadFile("log.txt");
-    EXPECT_NE(log.find("<!> [ERROR] Trying to start a task ghost that doesn't exist.\n"),
-              std::string::npos);
+    EXPECT_NE(
+        ReadFile("log.txt").find("<!> [ERROR] Trying to start a task ghost that doesn't exist.\n"),
+        std::string::npos);
+    std::filesystem::current_path(oldDirectory);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Shared by the runtime-core tests: a task that writes what happens to it into a journal,
-// the test-only task types "recorder" and "parker", and a fixture that gives every test a
+// Shared by the runtime-core tests: a task that writes what happens to it into a journal
+// (registered as the test-only task type "recorder"), and a fixture that gives every test a
 // fresh scheduler, console and factory task set, whether tests run alone or together.
 #ifndef TOLM_TESTS_TASKS_TASKTESTSUPPORT_H
 #define TOLM_TESTS_TASKS_TASKTESTSUPPORT_H
@@ -20,8 +20,10 @@
 
 namespace tolm::test {
 
-inline std::vector<std::string>& Journal() {
-    static std::vector<std::string> journal;
+using Lines = std::vector<std::string>;
+
+inline Lines& Journal() {
+    static Lines journal;
     return journal;
 }
 
@@ -61,24 +63,17 @@ public:
     std::function<void()> myOnUpdate;
 };
 
-class CParkingTask : public CRecordingTask {
-public:
-    CParkingTask() { myStartResult = false; }
-};
-
 inline CTaskScheduler& Scheduler() {
     return *CSingletonPtr<CTaskScheduler>::Get();
 }
 inline CTaskFactory& Factory() {
     return *CSingletonPtr<CTaskFactory>::Get();
 }
-
 inline CRecordingTask* FindRecorder(const std::string& name) {
     return dynamic_cast<CRecordingTask*>(Factory().FindTask(name));
 }
-
-inline std::vector<std::string> RunningNames() {
-    std::vector<std::string> names;
+inline Lines RunningNames() {
+    Lines names;
     for (CTask* task : Scheduler().GetRunningTasks()) names.push_back(task->GetName());
     return names;
 }
@@ -93,12 +88,16 @@ protected:
         myLog.reset();
         Reset();
     }
-
     static void Reset() {
         Factory().DeleteAllTasks();
         CSingletonPtr<CTaskScheduler>::Delete();
         CSingletonPtr<CConsoleHolder>::Delete();
         Journal().clear();
+    }
+    // A "recorder" started through the factory, as the script would.
+    static CRecordingTask* Start(const std::string& name, int priority) {
+        Factory().StartTask("recorder", name, priority, nullptr);
+        return FindRecorder(name);
     }
 
     std::unique_ptr<CLogCapture> myLog;
