@@ -152,7 +152,7 @@ TEST(CCalculator, MalformedInputsReturnConsistently) {
         ".|+-|-+|+|-|*|/|()|)(|((((|))))|(((1|1)))|1 + + 2|1 * / 2|--|-- -- --|- - - - - - 1|-(|-)|"
         "1..2|..|1 2 3 4 + * -|\t|   |+ - * /|1/0/0|0/0|(1+2|1+2)|1e308 * 1e308|\xff\xfe+\x80|"
         "1 + (2 * (3 - |999999999999999999999999999999999999999999 * "
-        "99999999999999999999999999999");
+        "99999999999999999999999999999999999999");
     std::vector<std::string> inputs;
     for (std::string input; std::getline(list, input, '|');) inputs.push_back(input);
     inputs.push_back(std::string(3000, '-') + "1");
