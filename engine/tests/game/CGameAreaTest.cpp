@@ -65,12 +65,6 @@ TEST_F(GameAreaTest, ResetEmptiesTheBoardAndShowsAllThreePreviewsLineZeroFirst) 
     EXPECT_EQ(bare.GetPresentation(), nullptr);
     bare.Step();
     bare.Resolve();
-    test::CRecordingPresentation* made = nullptr;
-    const auto previous = CGameArea::SetDefaultPresentationFactory(test::RecordingFactory(&made));
-    CGameArea area;
-    EXPECT_EQ(area.GetPresentation(), made);
-    EXPECT_EQ(made->myCalls.size(), 3u);
-    CGameArea::SetDefaultPresentationFactory(previous);
 }
 
 TEST_F(GameAreaTest, PickNumberWeightsBoundaryAndFailedPick) {

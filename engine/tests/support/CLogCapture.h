@@ -1,4 +1,5 @@
-// Collects the lines the process-wide logger emits while the capture exists.
+// Collects the lines the process-wide logger emits, with their levels, while the capture
+// exists.
 #ifndef TOLM_TESTS_SUPPORT_CLOGCAPTURE_H
 #define TOLM_TESTS_SUPPORT_CLOGCAPTURE_H
 
@@ -18,16 +19,28 @@ public:
     CLogCapture& operator=(const CLogCapture&) = delete;
 
     void Write(const std::string& line, int level) override {
-        if (level >= 0) myLines.push_back(line);
+        if (level < 0) return;
+        myLines.push_back(line);
+        myLevels.push_back(level);
     }
     const std::vector<std::string>& Lines() const { return myLines; }
     bool Contains(const std::string& line) const {
         return std::find(myLines.begin(), myLines.end(), line) != myLines.end();
     }
-    void Clear() { myLines.clear(); }
+    // The line was written at exactly that level.
+    bool Has(const std::string& line, int level) const {
+        for (std::size_t i = 0; i < myLines.size(); ++i)
+            if (myLines[i] == line && myLevels[i] == level) return true;
+        return false;
+    }
+    void Clear() {
+        myLines.clear();
+        myLevels.clear();
+    }
 
 private:
     std::vector<std::string> myLines;
+    std::vector<int> myLevels;
 };
 
 }  // namespace tolm::test

@@ -143,29 +143,13 @@ TEST_F(ScreenLayerTest, IncrementalFramesEqualFullRedrawsOverRandomChanges) {
             if (op == 4 || mySprites.empty()) continue;
             const std::size_t which = static_cast<std::size_t>(pick(0, int(mySprites.size()) - 1));
             CSprite* sprite = mySprites[which].get();
-            switch (op) {
-                case 0:
-                    sprite->SetPosition(pick(-30, 170), pick(-30, 130));
-                    break;
-                case 1:
-                    sprite->SetZ(100 + 10 * pick(-2, 2));
-                    break;
-                case 2:
-                    sprite->SetVisible(!sprite->IsVisible());
-                    break;
-                case 3:
-                    if (mySprites.size() > 3) mySprites.erase(mySprites.begin() + long(which));
-                    break;
-                case 5:
-                    sprite->SetAlpha(pick(0, 1) ? 255 : 128);
-                    break;
-                case 6:
-                    sprite->SetLayer(sprite->GetLayer() ? nullptr : CScreenLayer::Get());
-                    break;
-                default:
-                    sprite->Resize(pick(4, 40), pick(4, 40));
-                    break;
-            }
+            if (op == 0) sprite->SetPosition(pick(-30, 170), pick(-30, 130));
+            if (op == 1) sprite->SetZ(100 + 10 * pick(-2, 2));
+            if (op == 2) sprite->SetVisible(!sprite->IsVisible());
+            if (op == 3 && mySprites.size() > 3) mySprites.erase(mySprites.begin() + long(which));
+            if (op == 5) sprite->SetAlpha(pick(0, 1) ? 255 : 128);
+            if (op == 6) sprite->SetLayer(sprite->GetLayer() ? nullptr : CScreenLayer::Get());
+            if (op == 7) sprite->Resize(pick(4, 40), pick(4, 40));
         }
         CScreenLayer::Get()->Update();
         const std::vector<Uint32> now = Pixels(myVideo);
@@ -188,7 +172,7 @@ TEST_F(ScreenModeTest, NewScreenGetsEverythingDrawnAlsoAtEightBits) {
     CSprite* sprite = AddSprite(kRed, 10, 10, 20, 20, 100);
     CScreenLayer::Get()->Update();  // no screen yet: nothing to draw on
     InstallScreen();
-    CLogRecorder log;
+    CLogCapture log;
     Frame();
     EXPECT_TRUE(log.Has("drawing all\n", CLogger::kNormal));
     EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);

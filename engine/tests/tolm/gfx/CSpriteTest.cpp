@@ -36,7 +36,6 @@ TEST_F(SpriteTest, DrawingIsCutToTheTargetAndTheScrollRect) {
         {types::rect(5, 5, 10, 10), types::rect(8, 0, 100, 7), 14},
         {types::rect(5, 5, 10, 10), types::rect(30, 30, 5, 5), 0},  // misses the sprite
         {types::rect(INT_MAX - 3, INT_MAX - 3, 10, 10), types::rect(), 0},
-        {types::rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), types::rect(), 0},
         {types::rect(5, 5, -10, 10), types::rect(), 0},
         {types::rect(-5, -5, INT_MAX, INT_MAX), types::rect(), 25},  // the picture is 10 x 10
     };

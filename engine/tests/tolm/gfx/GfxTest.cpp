@@ -8,15 +8,15 @@ namespace tolm {
 namespace {
 
 TEST(GfxTest, WithoutFactoryEveryRequestGivesTheEmptyBufferAndSaysWhy) {
-    test::CLogRecorder log;
+    test::CLogCapture log;
     ASSERT_EQ(Gfx::GetFactory(), nullptr);
     CGfxBuffer* empty = CNullGfxBuffer::Instance();
     EXPECT_EQ(Gfx::NewBuffer(4, 4), empty);
     EXPECT_TRUE(log.Has("Gfx::NewBuffer() - no GFXFactory given, cannot create graphics surface.\n",
                         CLogger::kWarning));
-    log.lines.clear();
+    log.Clear();
     EXPECT_EQ(Gfx::NewBuffer(4, 4, types::kColorKeyMagenta), empty);
-    EXPECT_TRUE(log.lines.empty());
+    EXPECT_TRUE(log.Lines().empty());
     EXPECT_EQ(Gfx::LoadImage("data/gfx/none.png", types::kColorKeyMagenta), empty);
     EXPECT_TRUE(log.Has("Gfx::LoadImage() - no GFXFactory given, cannot create graphics surface.\n",
                         CLogger::kWarning));

@@ -1,6 +1,6 @@
 // Test support for graphics: a real SDL video surface under the dummy driver with the SDL
 // factory installed, optionally a screen buffer with the screen layer on it; keyed test
-// pictures, pixel counts, a log recorder and a from-scratch redraw of the screen layer's scene.
+// pictures, pixel counts and a from-scratch redraw of the screen layer's scene.
 #ifndef TOLM_TESTS_GFX_GFXTESTSUPPORT_H
 #define TOLM_TESTS_GFX_GFXTESTSUPPORT_H
 
@@ -11,10 +11,10 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "SDL.h"
+#include "support/CLogCapture.h"
 #include "support/TestFiles.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/CSprite.h"
@@ -31,23 +31,6 @@ inline const types::color kGreen(0, 255, 0);
 inline const types::color kBlue(0, 0, 255);
 inline const types::color kBlack(0, 0, 0);
 inline const types::color kWhite(255, 255, 255);
-
-// Records what the process-wide logger emits while it is alive, with the level.
-class CLogRecorder : public CLogListener {
-public:
-    CLogRecorder() { Logger().AddListener(this); }
-    ~CLogRecorder() override { Logger().RemoveListener(this); }
-    void Write(const std::string& line, int level) override {
-        if (level >= 0) lines.emplace_back(line, level);
-    }
-    bool Has(const std::string& line, int level) const {
-        for (const auto& entry : lines) {
-            if (entry.first == line && entry.second == level) return true;
-        }
-        return false;
-    }
-    std::vector<std::pair<std::string, int>> lines;
-};
 
 class CGfxTestBase : public ::testing::Test {
 protected:

@@ -22,7 +22,6 @@ TEST(RectTest, IntersectionUsesHalfOpenSpans) {
         {rect(15, 15, 0, 0), false, rect()},   // empty rects cover nothing
         {rect(15, 15, -5, 4), false, rect()},  // negative sizes cover nothing
         {rect(INT32_MAX - 1, 0, INT32_MAX, 30), false, rect()},
-        {rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX), false, rect()},
         {rect(-5, 12, INT32_MAX, 1), true, rect(10, 12, 10, 1)},
     };
     for (const Case& c : cases) {

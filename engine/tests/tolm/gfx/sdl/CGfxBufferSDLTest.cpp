@@ -79,7 +79,6 @@ TEST_F(GfxBufferSDLTest, BlitsAreCutToBothViews) {
         {types::rect(-3, -2, 4, 4), types::rect(0, 0, 4, 4), 1},
         {types::rect(0, 0, -4, 4), types::rect(0, 0, 4, 4), 0},
         {types::rect(0, 0, 4, 4), types::rect(INT_MAX, INT_MAX, 4, 4), 0},
-        {types::rect(0, 0, 4, 4), types::rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), 0},
         {types::rect(INT_MIN, 0, INT_MAX, 4), types::rect(0, 0, 4, 4), 0},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -59,19 +60,15 @@ TEST(CCalculator, ConvertsAndEvaluatesTheTable) {
     }
 }
 
-TEST(CCalculator, EmptyExpressionLeavesTheStackAlone) {
+// "2 3" is one operand that pushes both numbers; an empty expression leaves them, and the
+// next evaluation uses the 2 left over ("* 4" gives 8).
+TEST(CCalculator, EmptyExpressionLeavesTheStackAloneAndLeftoversFeedTheNext) {
     CCalculator calculator;
+    EXPECT_EQ(calculator.ToPostfix("2 3"), "2 3");
     EXPECT_DOUBLE_EQ(calculator.Evaluate("2 3"), 3.0);
     ASSERT_EQ(calculator.GetStack(), std::vector<double>{2.0});
     EXPECT_DOUBLE_EQ(calculator.Evaluate(""), 0.0);
     EXPECT_EQ(calculator.GetStack(), std::vector<double>{2.0});
-}
-
-TEST(CCalculator, LeftoverValuesFeedTheNextEvaluation) {
-    CCalculator calculator;
-    EXPECT_EQ(calculator.ToPostfix("2 3"), "2 3");
-    EXPECT_DOUBLE_EQ(calculator.Evaluate("2 3"), 3.0);
-    // "* 4" multiplies the 4 with the 2 left over from before
     EXPECT_DOUBLE_EQ(calculator.Evaluate("* 4"), 8.0);
     EXPECT_TRUE(calculator.GetStack().empty());
 }
@@ -150,46 +147,18 @@ TEST(CPostfix, WorksForIntegers) {
 
 // Whatever the input, evaluation ends, is repeatable, and matches evaluating the postfix text.
 TEST(CCalculator, MalformedInputsReturnConsistently) {
-    const std::vector<std::string> inputs = {
-        ".",
-        "+-",
-        "-+",
-        "+",
-        "-",
-        "*",
-        "/",
-        "()",
-        ")(",
-        "((((",
-        "))))",
-        "(((1",
-        "1)))",
-        "1 + + 2",
-        "1 * / 2",
-        "--",
-        "-- -- --",
-        "- - - - - - 1",
-        "-(",
-        "-)",
-        "1..2",
-        "..",
-        "1 2 3 4 + * -",
-        "\t",
-        "   ",
-        "+ - * /",
-        "1/0/0",
-        "0/0",
-        "(1+2",
-        "1+2)",
-        "1e308 * 1e308",
-        std::string(3000, '-') + "1",
-        std::string(2000, '(') + "1",
-        std::string(2000, ')') + "1",
-        std::string("1\0+2", 4),
-        "\xff\xfe+\x80",
-        "1 + (2 * (3 - ",
-        "999999999999999999999999999999999999999999 * 99999999999999999999999999999999999999",
-    };
+    // One input between each pair of bars.
+    std::istringstream list(
+        ".|+-|-+|+|-|*|/|()|)(|((((|))))|(((1|1)))|1 + + 2|1 * / 2|--|-- -- --|- - - - - - 1|-(|-)|"
+        "1..2|..|1 2 3 4 + * -|\t|   |+ - * /|1/0/0|0/0|(1+2|1+2)|1e308 * 1e308|\xff\xfe+\x80|"
+        "1 + (2 * (3 - |999999999999999999999999999999999999999999 * "
+        "99999999999999999999999999999999999999");
+    std::vector<std::string> inputs;
+    for (std::string input; std::getline(list, input, '|');) inputs.push_back(input);
+    inputs.push_back(std::string(3000, '-') + "1");
+    inputs.push_back(std::string(2000, '(') + "1");
+    inputs.push_back(std::string(2000, ')') + "1");
+    inputs.push_back(std::string("1\0+2", 4));
     for (const std::string& input : inputs) {
         SCOPED_TRACE("input: \"" + input.substr(0, 40) + "\"");
         CCalculator calculator;

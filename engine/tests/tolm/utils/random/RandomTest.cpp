@@ -19,21 +19,12 @@ TEST(Random, SeedOneGivesTheMinimalStandardSequence) {
     EXPECT_EQ(RandomUnit(), 16807 * 4.656612875e-10);  // not 1 / 2^31
 }
 
-TEST(Random, UnseededAndOutOfRangeSeeds) {
+TEST(Random, SeedZeroGivesTheTopState) {
     SetRandomSeed(0);
     EXPECT_EQ(RandomStep(), 2147483647.0);
     EXPECT_EQ(RandomStep(), 2147483647.0);
     EXPECT_LT(RandomUnit(), 1.0);
     EXPECT_GT(RandomUnit(), 0.9999999);
-    for (double seed : {-1.0, 1e20, -1e20, 4294967296.0}) {
-        SCOPED_TRACE(seed);
-        SetRandomSeed(seed);
-        for (int i = 0; i < 5; ++i) {
-            const double next = RandomStep();
-            EXPECT_GE(next, 1.0);
-            EXPECT_LE(next, 2147483647.0);
-        }
-    }
 }
 
 // Each draw is replayed to learn its unit value u: Random(0, 1) is 0 below one half, and

@@ -55,11 +55,10 @@ protected:
         ASSERT_TRUE(gRegistered);
         gCalls.clear();
     }
+    CTestTarget a{"a"}, b{"b"}, c{"c"}, test1{"test1"}, test2{"test2"};
 };
 
 TEST_F(SignalSlot, CreateSlotBindsTheNamedObject) {
-    CTestTarget test1("test1");
-    CTestTarget test2("test2");
     EXPECT_EQ(FindObject("test2"), &test2);
     EXPECT_EQ(FindObject("test3"), nullptr);
 
@@ -79,7 +78,6 @@ TEST_F(SignalSlot, CreateSlotBindsTheNamedObject) {
 }
 
 TEST_F(SignalSlot, UnknownNamesGiveNoSlotAndConnectIgnoresIt) {
-    CTestTarget test1("test1");
     EXPECT_EQ(CreateSlot("nobody", "TestSlot"), nullptr);
     EXPECT_EQ(CreateSlot("test1", "NoSuchSlot"), nullptr);
     CSignal<> signal;
@@ -88,9 +86,6 @@ TEST_F(SignalSlot, UnknownNamesGiveNoSlotAndConnectIgnoresIt) {
 }
 
 TEST_F(SignalSlot, EmitCallsSlotsInConnectionOrderWithTheArguments) {
-    CTestTarget a("a");
-    CTestTarget b("b");
-    CTestTarget c("c");
     CSignal<> empty;
     empty.Emit();
     EXPECT_TRUE(gCalls.empty());
@@ -110,8 +105,6 @@ TEST_F(SignalSlot, EmitCallsSlotsInConnectionOrderWithTheArguments) {
 }
 
 TEST_F(SignalSlot, DeletingAConnectedSlotRemovesIt) {
-    CTestTarget a("a");
-    CTestTarget b("b");
     CSignal<> signal;
     std::unique_ptr<CSlot> slotA = CreateSlot("a", "TestSlot");
     CSlot* rawA = slotA.get();
@@ -133,7 +126,6 @@ TEST_F(SignalSlot, DestroyingASignalDeletesItsSlots) {
 }
 
 TEST_F(SignalSlot, ASlotIsConnectedOnceAndMovesBetweenSignals) {
-    CTestTarget a("a");
     CSignal<> first;
     CSignal<> second;
     std::unique_ptr<CSlot> slot = CreateSlot("a", "TestSlot");
@@ -204,8 +196,6 @@ TEST_F(SignalSlot, SlotsMayDeleteSlotsTargetsOrTheSignalWhileItEmits) {
 TEST_F(SignalSlot, ConnectionsAreSavedAndRestoredInOrder) {
     test::CTempDir dir;
     const std::string file = dir.File("button.xml");
-    CTestTarget test1("test1");
-    CTestTarget test2("test2");
     int deleted = 0;
     {
         CSignal<> signal;
@@ -247,15 +237,13 @@ TEST_F(SignalSlot, RestoringSkipsElementsThatDescribeNoUsableSlot) {
                     "<Slot function=\"Dragged\" target=\"b\"></Slot>\n"
                     "<Slot target=\"a\" function=\"Dragged\"></Slot>\n"
                     "</Window>\n");
-    CTestTarget a("a");
-    CTestTarget b("b");
     CSignal<int, int> dragged;
     ASSERT_TRUE(XmlLoad(dragged, file));
     dragged.Emit(1, 2);
     EXPECT_EQ(gCalls, (std::vector<std::string>{"b 1,2", "a 1,2"}));
 }
 
-TEST_F(SignalSlot, TheObjectRegistryLivesWhileObjectsDo) {
+TEST(SignalSlotRegistry, TheObjectRegistryLivesWhileObjectsDo) {
     EXPECT_FALSE(CSingletonPtr<CSSObjectRegistry>::Exists());
     {
         CTestTarget first("twin");
@@ -265,7 +253,7 @@ TEST_F(SignalSlot, TheObjectRegistryLivesWhileObjectsDo) {
     }
     EXPECT_FALSE(CSingletonPtr<CSSObjectRegistry>::Exists());
     EXPECT_EQ(FindObject("twin"), nullptr);
-    EXPECT_FALSE(CSingletonPtr<CSSObjectRegistry>::Exists());
+    EXPECT_FALSE(CSingletonPtr<CSSObjectRegistry>::Exists());  // looking up made none
 }
 
 }  // namespace

@@ -59,18 +59,5 @@ TEST(CTimer, TimersAsBasesAndAssignment) {
     EXPECT_EQ(copy.GetBaseTimer(), GetSystemTimer());
 }
 
-TEST(SystemTime, SwappedSourceIsSeenByExistingTimers) {
-    CTimer timer;  // made against the real clock
-    {
-        CScopedManualTime clock(0);
-        timer.Reset();
-        clock.Set(5000);
-        EXPECT_EQ(timer.GetTime(), 5000u);
-    }
-    SetSystemTimeSource(nullptr);
-    EXPECT_EQ(GetSystemTime(), 0u);
-    SetSystemTimeSource(CreateSdlTimeSource());
-}
-
 }  // namespace
 }  // namespace tolm

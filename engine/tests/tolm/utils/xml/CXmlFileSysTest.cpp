@@ -18,6 +18,7 @@ const std::string kOrder =
     kWhere;
 const std::string kNoneLeft = "Xml warning, ain't no childs left in the current node: a" + kWhere;
 const std::string kMissing = " wasn't found at all in the node: a" + kWhere;
+const std::string kError = "Xml error a child node: ";
 
 // Reads the members in turn (read i at line i) into ints that start at 9; each case is run
 // again with warnings off, which must give the same values and no line.
@@ -32,17 +33,13 @@ TEST(CXmlFileSys, FindChildCursorAndWarnings) {
         {"<a><b>1</b><c>2</c></a>", {"b", "c"}, "1 2 ", 2, {}},
         // Found by the search, "c" keeps the cursor on itself, so "b" is out of order too.
         {"<a><b>1</b><c>2</c></a>", {"c", "b"}, "2 1 ", 0, {kOrder + "0\n", kOrder + "1\n"}},
-        {"<a><b>1</b></a>",
-         {"z"},
-         "9 ",
-         1,
-         {kOrder + "0\n", "Xml error a child node: z" + kMissing + "0\n"}},
+        {"<a><b>1</b></a>", {"z"}, "9 ", 1, {kOrder + "0\n", kError + "z" + kMissing + "0\n"}},
         {"<a><b>1</b></a>", {"b", "b"}, "1 1 ", 0, {kNoneLeft + "1\n", kOrder + "1\n"}},
         {"<a></a>",
          {"b"},
          "9 ",
          0,
-         {kNoneLeft + "0\n", kOrder + "0\n", "Xml error a child node: b" + kMissing + "0\n"}},
+         {kNoneLeft + "0\n", kOrder + "0\n", kError + "b" + kMissing + "0\n"}},
     };
     for (const auto& c : cases) {
         for (bool warnings : {true, false}) {
