@@ -1,11 +1,42 @@
 #include <gtest/gtest.h>
 
+#include "game/CGameArea.h"
 #include "game/CHeadlessPlayer.h"
+#include "game/CHeadlessPresentation.h"
 #include "game/CLevelSettings.h"
 #include "game/CLevelTable.h"
+#include "tolm/utils/random/Random.h"
 
 namespace game {
 namespace {
+
+using EOutcome = CApproachRules::EOutcome;
+
+// Two bursts in one resolve score 300; a lost level stops the area and gives back its points.
+TEST(CHeadlessPresentation, ScoresAndALostLevelGivesBackItsPoints) {
+    CGameArea area(CHeadlessPresentation::Factory());
+    CHeadlessPresentation* presentation = CHeadlessPresentation::Of(area);
+    ASSERT_NE(presentation, nullptr);
+    EXPECT_TRUE(area.IsStopped());
+    for (int score : {300, 600}) {
+        presentation->StartLevel(15);
+        EXPECT_FALSE(area.IsStopped());
+        for (int line = 0; line < 3; ++line) {
+            area.SetCell(line, 3, 1);
+            area.SetCell(line, 4, 2);
+        }
+        area.Resolve();
+        EXPECT_EQ(presentation->GetRules().GetScore(), static_cast<unsigned>(score));
+    }
+    for (int fan = 0; fan < 20 && !area.IsStopped(); ++fan) {
+        area.SetCell(fan % 3, 14, 3);
+        area.Resolve();
+    }
+    EXPECT_EQ(presentation->GetOutcome(), EOutcome::LevelFailed);
+    EXPECT_EQ(presentation->GetBursts(), 2);
+    EXPECT_EQ(presentation->GetFanHits(), 13);  // from 220 and 580 to the limits, then one
+    EXPECT_EQ(presentation->GetRules().GetScore(), 300u);
+}
 
 TEST(CHeadlessPlayer, DoingNothingLosesTheFirstLevel) {
     const CHeadlessPlayer player(CSilenceStrategy(CSilenceStrategy::EKind::Nobody), 1.0);
