@@ -36,15 +36,21 @@ CLogger& CLogger::Error() {
     return *this;
 }
 
-void CLogger::Indent() { Dispatch(std::string(), kIndent); }
+void CLogger::Indent() {
+    Dispatch(std::string(), kIndent);
+}
 
-void CLogger::Unindent() { Dispatch(std::string(), kUnindent); }
+void CLogger::Unindent() {
+    Dispatch(std::string(), kUnindent);
+}
 
 void CLogger::AddListener(CLogListener* listener) {
     if (listener != nullptr) myListeners.insert(listener);
 }
 
-void CLogger::RemoveListener(CLogListener* listener) { myListeners.erase(listener); }
+void CLogger::RemoveListener(CLogListener* listener) {
+    myListeners.erase(listener);
+}
 
 std::string& CLogger::PendingLine() {
     static std::string pending;
@@ -75,8 +81,12 @@ void CLogger::Dispatch(const std::string& line, int level) {
     }
 }
 
-CLogger& Logger() { return *CSingletonPtr<CLogger>::Get(); }
+CLogger& Logger() {
+    return *CSingletonPtr<CLogger>::Get();
+}
 
-void DeleteLogger() { CSingletonPtr<CLogger>::Delete(); }
+void DeleteLogger() {
+    CSingletonPtr<CLogger>::Delete();
+}
 
 }  // namespace tolm

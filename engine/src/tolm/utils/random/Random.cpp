@@ -11,9 +11,13 @@ double ourState = 0.0;
 
 }  // namespace
 
-void SetRandomSeed(double seed) { ourState = seed; }
+void SetRandomSeed(double seed) {
+    ourState = seed;
+}
 
-double GetRandomState() { return ourState; }
+double GetRandomState() {
+    return ourState;
+}
 
 double RandomStep() {
     // A seed outside the 32-bit range would make the conversion undefined; fold it in.
@@ -31,7 +35,9 @@ double RandomStep() {
     return ourState;
 }
 
-double RandomUnit() { return RandomStep() * 4.656612875e-10; }
+double RandomUnit() {
+    return RandomStep() * 4.656612875e-10;
+}
 
 int Random(int low, int high) {
     const double u = RandomUnit();

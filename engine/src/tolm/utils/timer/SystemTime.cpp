@@ -29,7 +29,9 @@ const bool ourSourceCreated = (Source(), true);
 
 }  // namespace
 
-CSmartPtr<CTimeSource> CreateSdlTimeSource() { return std::make_shared<CSdlTimeSource>(); }
+CSmartPtr<CTimeSource> CreateSdlTimeSource() {
+    return std::make_shared<CSdlTimeSource>();
+}
 
 types::ticks GetSystemTime() {
     const CSmartPtr<CTimeSource>& source = Source();
@@ -51,6 +53,8 @@ CScopedManualTime::CScopedManualTime(types::ticks start)
     : mySource(std::make_shared<CManualTimeSource>(start)),
       myPrevious(SetSystemTimeSource(mySource)) {}
 
-CScopedManualTime::~CScopedManualTime() { SetSystemTimeSource(myPrevious); }
+CScopedManualTime::~CScopedManualTime() {
+    SetSystemTimeSource(myPrevious);
+}
 
 }  // namespace tolm
