@@ -67,12 +67,19 @@ protected:
         ASSERT_EQ(chdir(TOLM_SOURCE_DIR "/game"), 0);
     }
     void TearDown() override {
+        for (CGfxBuffer* picture : myPictures) Gfx::FreeImage(picture);
         EXPECT_EQ(chdir(myCwd.c_str()), 0);
         CGfxTestBase::TearDown();
     }
     CSprite* Load(const std::string& name) {
         mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite("data/gfx/" + name + ".xml"));
         return mySprites.back().get();
+    }
+    // The whole picture of a sprite, whatever part of it the sprite shows now.
+    const CGfxBuffer* Whole(const CSprite* sprite) {
+        myPictures.push_back(
+            Gfx::LoadImage(sprite->GetImage()->GetFilename(), types::kColorKeyMagenta));
+        return myPictures.back();
     }
     std::map<std::string, int> LoadAllZ() {
         std::map<std::string, int> z;
@@ -95,6 +102,7 @@ protected:
     }
 
     std::string myCwd;
+    std::vector<CGfxBuffer*> myPictures;
 };
 
 TEST_F(GameDataTest, DescriptionFilesLoadWithoutAWarningAndShowTheirPictures) {
@@ -103,9 +111,9 @@ TEST_F(GameDataTest, DescriptionFilesLoadWithoutAWarningAndShowTheirPictures) {
         SCOPED_TRACE(file.name);
         CSprite* sprite = Load(file.name);
         ASSERT_NE(sprite, nullptr);
-        const CGfxBuffer* picture = sprite->GetImage();
-        ASSERT_NE(picture, nullptr);
-        EXPECT_FALSE(picture->IsEmpty());
+        ASSERT_NE(sprite->GetImage(), nullptr);
+        EXPECT_FALSE(sprite->GetImage()->IsEmpty());
+        const CGfxBuffer* picture = Whole(sprite);
         EXPECT_GT(sprite->GetRect().w, 0);
         EXPECT_GT(sprite->GetRect().h, 0);
         EXPECT_LE(sprite->GetRect().w, picture->GetFullWidth());
@@ -164,7 +172,7 @@ TEST_F(GameDataTest, PlacesMatchTheScreenLayout) {
             EXPECT_LT(r.y, body.y) << part;
             EXPECT_TRUE(r.x >= body.x - 40 && r.x + r.w <= body.x + body.w + 40) << part;
             // The pointer silences a character only below y 380: nothing is drawn above.
-            const CGfxBuffer* picture = sprite->GetImage();
+            const CGfxBuffer* picture = Whole(sprite);
             int above = 0;
             for (int y = 0; y < std::min(381 - r.y, picture->GetFullHeight()); ++y)
                 for (int x = 0; x < picture->GetFullWidth(); ++x)
