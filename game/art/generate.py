@@ -679,9 +679,10 @@ def fan_thud():
         thud = 0.0
         if t >= 0.13:
             tt = t - 0.13
-            f = 95 * math.exp(-tt * 6) + 48
+            f = 120 * math.exp(-tt * 7) + 62  # a low knock that small speakers still play
             phase += 2 * math.pi * f / RATE
             thud = math.sin(phase) * math.exp(-tt * 1000 / 55) * min(tt / 0.003, 1.0)
+            thud += 0.45 * math.sin(2.3 * phase) * math.exp(-tt * 1000 / 25) * min(tt / 0.003, 1.0)
             thud += 0.35 * raw[i] * math.exp(-tt * 1000 / 8)
         out.append(1.6 * whoosh + thud)
     return finish(lowpass(out, 5000), fade_in_ms=3, fade_out_ms=8)
