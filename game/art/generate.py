@@ -357,6 +357,7 @@ class Output:
         self.root = root
         self.data = os.path.join(root, "game", "data")
         self.sprites = []  # (name, png path, rect, frame rects per animation) for the sheet
+        self.gui = {}  # pixels of the console window's GIF pictures, for the sheet
 
     def path(self, rel):
         full = os.path.join(self.data, rel)
@@ -424,7 +425,8 @@ def make_gui(out, tmp):
         png = out.path(f"gui/{name}.png")
         render(compose_strip(source, [F(0)], crop), png, tmp)
         if name != "background":
-            write_gif(read_png(png), out.path(f"gui/{name}.gif"))
+            out.gui[name] = read_png(png)
+            write_gif(out.gui[name], out.path(f"gui/{name}.gif"))
             os.remove(png)
 
 
@@ -738,7 +740,7 @@ def contact_sheet(out, path):
     # Layout: one line per animation; frames shown at twice their size over the background
     # patch that lies under the sprite in the game.
     pad, label_h = 12, 20
-    y = 620 + 230
+    y = 620 + 290
     placements = []
     x, line_h = pad, 0
     for label, name, indices, times in rows:
@@ -842,6 +844,15 @@ def contact_sheet(out, path):
     cr.scale(0.9, 0.9)
     cr.set_source_surface(gui_bg, 0, 0)
     cr.paint()
+    # The window lays its title bar and buttons out like this (400 px wide).
+    for name, (px_x, px_y) in (("titlebar", (2, 2)), ("maximize", (350, 2)), ("close", (375, 2))):
+        pixels = out.gui[name]
+        h, w = pixels.shape[:2]
+        bgra = np.ascontiguousarray(pixels[..., [2, 1, 0, 3]] if sys.byteorder == "little"
+                                    else pixels[..., [3, 0, 1, 2]])
+        piece = cairo.ImageSurface.create_for_data(bytearray(bgra.tobytes()), cairo.FORMAT_ARGB32, w, h, 4 * w)
+        cr.set_source_surface(piece, px_x, px_y)
+        cr.paint()
     cr.restore()
 
     for x, y, text, name, indices, times, scale in placements:
