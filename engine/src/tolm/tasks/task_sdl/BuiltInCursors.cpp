@@ -6,7 +6,7 @@ namespace tolm {
 
 namespace {
 
-// Black ("X") on a white rim ("."), so that each reads on light and dark backgrounds.
+// Each mixes black ("X") and white ("."), so that it reads on light and dark backgrounds.
 const char* const kArrowCursor[] = {
     "32 32 3 1",
     "X c #000000",
