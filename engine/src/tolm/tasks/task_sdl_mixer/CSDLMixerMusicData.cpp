@@ -1,0 +1,35 @@
+#include "tolm/tasks/task_sdl_mixer/CSDLMixerMusicData.h"
+
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/utils/logger/CLogger.h"
+
+namespace tolm {
+
+CSDLMixerMusicData::CSDLMixerMusicData(const std::string& file) : myFile(file) {
+    Logger().Debug() << "new CSDLMixerMusicData( " << file << " ) \n";
+    myHandle = Mix_LoadMUS(file.c_str());
+    if (myHandle == nullptr) {
+        Logger().Error() << "Could not load music-file  " << file << "\n";
+        Logger().Error() << "SDL_Mixer says: " << Mix_GetError() << "\n";
+    }
+}
+
+CSDLMixerMusicData::~CSDLMixerMusicData() {
+    Logger().Debug() << "freed CSDLMixerMusicData\n";
+    if (myHandle != nullptr) Mix_FreeMusic(myHandle);
+    Registry& registry = GetRegistry();
+    const auto listed = registry.find(myFile);
+    if (listed != registry.end() && listed->second == this) registry.erase(listed);
+}
+
+CSDLMixerMusicData::Registry& CSDLMixerMusicData::GetRegistry() {
+    return *CSingletonPtr<Registry>::Get();
+}
+
+CSDLMixerMusicData* CSDLMixerMusicData::Find(const std::string& file) {
+    const Registry& registry = GetRegistry();
+    const auto listed = registry.find(file);
+    return listed != registry.end() ? listed->second : nullptr;
+}
+
+}  // namespace tolm
