@@ -60,8 +60,8 @@ protected:
         myDriver = Getenv("SDL_AUDIODRIVER");
         myDiskFile = Getenv("SDL_DISKAUDIOFILE");
         myDiskDelay = Getenv("SDL_DISKAUDIODELAY");
-        WriteFile(File("tone.wav"), MakeWav(22050, 2205, 12000));
-        WriteFile(File("other.wav"), MakeWav(22050, 2205, 8000));
+        WriteFile(File("tone.wav"), MakeWav(22050, 11025, 12000));
+        WriteFile(File("other.wav"), MakeWav(22050, 11025, 8000));
         WriteFile(File("long.wav"), MakeWav(8000, 24000, 8000));
     }
     void TearDown() override {

@@ -54,7 +54,7 @@ TEST_F(CSDLMixerMusicPlayerTest, ARefusedPlayIsReportedOnceAndNotRetried) {
 
 TEST_F(CSDLMixerMusicPlayerTest, PlayingDuringAFadeOutHaltsTheFadingMusicFirst) {
     CProbePlayer player;
-    player.Play(File("long.wav"));
+    player.PlayFadeIn(File("long.wav"), 0);
     player.StopFadeOut(2500);
     ASSERT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
     player.Play(File("tone.wav"));

@@ -273,6 +273,8 @@ TEST_F(CSDLMixerTaskTest, MusicFadesAndCachesAsCommanded) {
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_IN);
     EXPECT_EQ(music.GetFadeTime(), 1000);
 
+    // A fade-out that begins during a fade-in ends at once; start the music plainly first.
+    Run("Audio::PlayMusic(\"" + song + "\")");
     Run("Audio::StopMusicFadeOut(700)");
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
     EXPECT_EQ(music.GetState(), CSDLMixerMusicPlayer::kStopped);
@@ -304,7 +306,7 @@ TEST_F(CSDLMixerTaskTest, PauseVolumeAndMuteReachMusicAndEffects) {
     Run("Audio::PlayEffect(\"" + File("long.wav") + "\")");
     Run("pausetask(\"Audio\")");
     EXPECT_EQ(Mix_PausedMusic(), 1);
-    EXPECT_EQ(Mix_Paused(-1), 8);
+    EXPECT_EQ(Mix_Paused(-1), 1);
     Run("resumetask(\"Audio\")");
     EXPECT_EQ(Mix_PausedMusic(), 0);
     EXPECT_EQ(Mix_Paused(-1), 0);
