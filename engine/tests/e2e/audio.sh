@@ -12,8 +12,8 @@ wav() {  # 16-bit mono 22050 Hz, 200 silent samples
       le 2 2; le 16 2; printf data; le 400 4; head -c 400 /dev/zero; } >"$1"
 }
 mkdir -p data/sfx
-for n in 1 2 3 4 5 6 7; do wav "data/sfx/bubble_hit_0$n.wav"; done
 wav data/sfx/fan_hit.wav
+for n in 1 2 3 4 5 6 7; do cp data/sfx/fan_hit.wav "data/sfx/bubble_hit_0$n.wav"; done
 
 {
     echo 'taskload("sdl_mixer")'
