@@ -85,6 +85,11 @@ void CSDLMixerTask::ReadParameters(const CParameterList& parameters) {
 
 bool CSDLMixerTask::Start() {
     if (myMusicPlayer) return true;
+    if (ourDeviceOwner != nullptr) {
+        Logger().Error() << "[ERROR] " << GetName() << ": the audio device is already in use by "
+                         << ourDeviceOwner->GetName() << "\n";
+        return false;
+    }
     if (!InitSubsystem()) return false;
 
     Logger() << "Initializing mixer API\n";
@@ -113,6 +118,7 @@ bool CSDLMixerTask::Start() {
     myEffectPlayer = std::make_unique<CSDLMixerEffectPlayer>();
     myConsole = CreateConsole();
     CSDLMixerCommand::AddAll(*myConsole, *this);
+    ourDeviceOwner = this;
     return true;
 }
 
@@ -184,6 +190,7 @@ void CSDLMixerTask::Release() {
     if (mySubsystemOpen) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     myDeviceOpen = false;
     mySubsystemOpen = false;
+    if (ourDeviceOwner == this) ourDeviceOwner = nullptr;
 }
 
 void CSDLMixerTask::OnPause() {

@@ -74,6 +74,10 @@ private:
     int myMixingChannels = kDefaultMixingChannels;
     int myVolume = MIX_MAX_VOLUME;
     bool myMuted = false;
+    // The players of one task share the process-wide registries and SDL_mixer's single
+    // device, so a second audio task would free the first one's sounds under it: only one
+    // task holds the device at a time.
+    static inline CSDLMixerTask* ourDeviceOwner = nullptr;
     // What this task opened, so that stopping undoes exactly that and no more.
     bool mySubsystemOpen = false;
     bool myDeviceOpen = false;

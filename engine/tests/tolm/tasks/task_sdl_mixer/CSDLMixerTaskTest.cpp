@@ -140,6 +140,23 @@ TEST_F(CSDLMixerTaskTest, ADeviceThatCannotBeOpenedLeavesAHarmlessParkedTask) {
     }
 }
 
+TEST_F(CSDLMixerTaskTest, ASecondAudioTaskIsParkedWhileTheFirstHoldsTheDevice) {
+    ASSERT_NE(StartAudio(), nullptr);
+    Run("Audio::PlayMusic(\"" + File("long.wav") + "\")");
+    myLog->Clear();
+    Run("starttask(\"audio\", \"Audio2\", 10)");
+    EXPECT_EQ(myLog->Lines(),
+              (Lines{"[ERROR] Audio2: the audio device is already in use by Audio\n"}));
+    Run("stoptask(\"Audio2\")");
+    Scheduler().RunOnce();
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(CSDLMixerMusicData::GetRegistry().size(), 1u);
+    Run("stoptask(\"Audio\")");
+    Scheduler().RunOnce();
+    Run("starttask(\"audio\", \"Audio3\", 10)");
+    EXPECT_EQ(RunningNames(), (Lines{"Audio3"}));
+}
+
 TEST_F(CSDLMixerTaskTest, CommandsWarnAboutWrongParameters) {
     ASSERT_NE(StartAudio(), nullptr);
     const std::string file = "\"" + File("tone.wav") + "\"";
