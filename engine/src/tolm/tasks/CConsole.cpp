@@ -72,9 +72,10 @@ struct Brackets {
 Brackets FindBrackets(const std::string& line) {
     Brackets brackets;
     const auto open = line.find('(');
+    if (open == std::string::npos) return brackets;
     const auto close = line.rfind(')');
     // A ")" before the first "(" encloses nothing.
-    if (open == std::string::npos || close == std::string::npos || close < open) return brackets;
+    if (close == std::string::npos || close < open) return brackets;
     brackets.open = open;
     brackets.close = close;
     return brackets;
