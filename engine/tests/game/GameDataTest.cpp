@@ -1,18 +1,30 @@
 // The game's data under game/data, loaded through the engine's own loaders: every sprite
-// description file, the console window's pictures and every sound. The files are made by
-// game/art/generate.py; these checks hold whatever the art looks like.
+// description file and its animations, the score font, the console window's pictures and
+// every sound. The files are made by game/art/generate.py; these checks hold whatever the
+// art looks like.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "SDL_mixer.h"
 #include "tolm/gfx/CSpriteFactory.h"
 #include "tolm/gfx/GfxTestSupport.h"
+
+// The animation and font checks need the engine's animated sprites and bitmap fonts.
+#if __has_include("tolm/gfx/CAnimatedSprite.h") && __has_include("tolm/gfx/font/COgfFontLoader.h")
+#define TOLM_GAME_DATA_ANIMATIONS 1
+#include "tolm/gfx/CAnimatedSprite.h"
+#include "tolm/gfx/CAnimationManager.h"
+#include "tolm/gfx/CFont.h"
+#include "tolm/gfx/CTextSprite.h"
+#include "tolm/gfx/font/COgfFontLoader.h"
+#endif
 
 namespace tolm {
 namespace {
@@ -269,6 +281,146 @@ TEST_F(GameDataTest, ConsoleWindowPicturesLoad) {
         Gfx::FreeImage(picture);
     }
 }
+
+#ifdef TOLM_GAME_DATA_ANIMATIONS
+// The view of the sprite's picture that it shows now.
+types::rect Shown(const CSprite* sprite) {
+    return sprite->GetImage()->GetRect();
+}
+
+// Sum of the alpha of the pixels of one frame of a whole picture.
+long FrameAlpha(const CGfxBuffer* picture, const types::rect& frame) {
+    long sum = 0;
+    for (int y = frame.y; y < frame.y + frame.h; ++y)
+        for (int x = frame.x; x < frame.x + frame.w; ++x) sum += picture->GetPixel(x, y).a;
+    return sum;
+}
+
+// Plays the named animation for the given time on a 10 ms tick and answers the frames it
+// showed, in order, each once.
+std::vector<types::rect> Play(CAnimatedSprite* sprite, const std::string& name, types::ticks& now,
+                              types::ticks duration) {
+    sprite->PlayAnimation(name);
+    EXPECT_EQ(sprite->GetAnimationName(), name);
+    std::vector<types::rect> shown;
+    for (types::ticks end = now + duration; now < end; now += 10) {
+        CAnimationManager::Get()->Tick(now);
+        const types::rect r = Shown(sprite);
+        EXPECT_TRUE(r.IsInside(types::rect(0, 0, sprite->GetImage()->GetFullWidth(),
+                                           sprite->GetImage()->GetFullHeight())));
+        EXPECT_EQ(r.w, sprite->GetRect().w);
+        EXPECT_EQ(r.h, sprite->GetRect().h);
+        if (shown.empty() || !(shown.back() == r)) shown.push_back(r);
+    }
+    return shown;
+}
+
+TEST_F(GameDataTest, CharactersTalkAndFallSilent) {
+    types::ticks now = 1000;
+    for (const char* part : {"character_0", "char_head_0", "char_eyes_0"}) {
+        for (int n = 1; n <= 3; ++n) {
+            SCOPED_TRACE(part + std::to_string(n));
+            auto* sprite = dynamic_cast<CAnimatedSprite*>(Load(part + std::to_string(n)));
+            ASSERT_NE(sprite, nullptr);
+            EXPECT_EQ(sprite->GetAnimationName(), "talk");
+            EXPECT_TRUE(sprite->IsPlaying());
+            const std::vector<types::rect> talk = Play(sprite, "talk", now, 4000);
+            EXPECT_GE(talk.size(), 3u) << "talking moves";
+            EXPECT_TRUE(sprite->IsPlaying()) << "talking goes on";
+            const std::vector<types::rect> silent = Play(sprite, "silent", now, 1000);
+            ASSERT_EQ(silent.size(), 1u) << "silence keeps still";
+            // The silent frame is none of the talking ones: a closed mouth, eyes at rest.
+            const CGfxBuffer* picture = Whole(sprite);
+            for (const types::rect& frame : talk) {
+                int differing = 0;
+                for (int y = 0; y < frame.h; ++y)
+                    for (int x = 0; x < frame.w; ++x)
+                        differing += !(picture->GetPixel(frame.x + x, frame.y + y) ==
+                                       picture->GetPixel(silent[0].x + x, silent[0].y + y));
+                EXPECT_GT(differing, 20) << "silent looks like a talking frame";
+            }
+            Play(sprite, "talk", now, 100);
+            EXPECT_TRUE(sprite->IsPlaying()) << "talks again";
+        }
+    }
+}
+
+TEST_F(GameDataTest, BubblesWobbleAndPopWithinTheirReleaseDelay) {
+    types::ticks now = 1000;
+    for (int n = 1; n <= 6; ++n) {
+        SCOPED_TRACE(n);
+        auto* bubble = dynamic_cast<CAnimatedSprite*>(Load("soap_bubble_0" + std::to_string(n)));
+        ASSERT_NE(bubble, nullptr);
+        EXPECT_EQ(bubble->GetAnimationName(), "blow");
+        const std::vector<types::rect> blow = Play(bubble, "blow", now, 2000);
+        EXPECT_GE(blow.size(), 3u);
+        EXPECT_TRUE(bubble->IsPlaying());
+        const CGfxBuffer* picture = Whole(bubble);
+        const long whole = FrameAlpha(picture, blow.front());
+        // The game keeps a released bubble 300 ms: the pop ends by then, on a faint frame.
+        const std::vector<types::rect> death = Play(bubble, "death", now, 300);
+        EXPECT_GE(death.size(), 3u);
+        EXPECT_FALSE(bubble->IsPlaying());
+        EXPECT_GT(whole, 0);
+        EXPECT_LT(FrameAlpha(picture, death.back()), whole * 2 / 5);
+    }
+}
+
+TEST_F(GameDataTest, FanAndHelpAnimationPlayForever) {
+    types::ticks now = 1000;
+    for (const char* name : {"ceiling_fan", "help_animation"}) {
+        SCOPED_TRACE(name);
+        auto* sprite = dynamic_cast<CAnimatedSprite*>(Load(name));
+        ASSERT_NE(sprite, nullptr);
+        const std::string current = sprite->GetAnimationName();
+        EXPECT_FALSE(current.empty());
+        const std::vector<types::rect> shown = Play(sprite, current, now, 10000);
+        EXPECT_GE(shown.size(), 5u);
+        EXPECT_TRUE(sprite->IsPlaying());
+    }
+}
+
+TEST_F(GameDataTest, ScoreFontDrawsEveryDigitReadably) {
+    CLogCapture log;
+    auto font = std::make_unique<CFont>();
+    ASSERT_TRUE(COgfFontLoader::Load("data/gfx/numbers.ogf", *font));
+    EXPECT_TRUE(log.Lines().empty()) << log.Lines().front();
+    const CGfxBuffer* picture = font->GetImage();
+    std::vector<std::vector<types::color>> glyphs;
+    std::map<std::vector<int>, int> colours;
+    for (char c = '0'; c <= '9'; ++c) {
+        SCOPED_TRACE(c);
+        const types::rect r = font->GetCharRect(c);
+        EXPECT_GT(r.w, 0);
+        EXPECT_EQ(r.h, font->GetLineHeight());
+        ASSERT_TRUE(r.IsInside(types::rect(0, 0, picture->GetWidth(), picture->GetHeight())));
+        std::vector<types::color> glyph;
+        for (int y = r.y; y < r.y + r.h; ++y) {
+            for (int x = r.x; x < r.x + r.w; ++x) {
+                glyph.push_back(picture->GetPixel(x, y));
+                if (glyph.back().a == 255)
+                    ++colours[{glyph.back().r, glyph.back().g, glyph.back().b}];
+            }
+        }
+        for (const auto& other : glyphs) EXPECT_NE(other, glyph) << "two digits look the same";
+        glyphs.push_back(glyph);
+    }
+    // A fill and an outline, both common, in strong contrast: it reads over any picture.
+    std::vector<std::pair<int, std::vector<int>>> byCount;
+    for (const auto& [c, count] : colours) byCount.push_back({count, c});
+    std::sort(byCount.rbegin(), byCount.rend());
+    ASSERT_GE(byCount.size(), 2u);
+    const auto& a = byCount[0].second;
+    const auto& b = byCount[1].second;
+    EXPECT_GE(Contrast(types::color(a[0], a[1], a[2]), types::color(b[0], b[1], b[2])), 4.5);
+
+    // The game's score sprite, 200 x 50, holds a seven-digit score.
+    CTextSprite score(font.release(), 200, 50);
+    score.SetText("9999999");
+    EXPECT_LE(score.GetEndPoint().x, 200);
+    EXPECT_GT(Count(score.GetImage(), kWhite), 0);
+}
+#endif
 
 // Sounds in the mixer's own format, short, at about -6 dBFS (three bursts play nine at
 // once and the mixer does not limit), silent at both ends, and all different.
