@@ -92,9 +92,9 @@ bool ReadHeader(const std::string& path, const std::vector<std::string>& fields,
 void Tint(CGfxBuffer* picture, const std::array<int, kFactorDigits>& f) {
     Logger() << "Red: " << f[0] / 8.0f << "Green: " << f[1] / 8.0f << "Blue: " << f[2] / 8.0f
              << "\n";
+    // channel / 255 * factor / 8 * 255, truncated, in integers so that 8 keeps it exactly.
     auto scale = [](std::uint8_t channel, int factor) {
-        const int value = static_cast<int>(channel / 255.0f * (factor / 8.0f) * 255.0f);
-        return static_cast<std::uint8_t>(std::min(value, 255));
+        return static_cast<std::uint8_t>(std::min(channel * factor / kFullFactor, 255));
     };
     for (int y = 0; y < picture->GetHeight(); ++y) {
         for (int x = 0; x < picture->GetWidth(); ++x) {

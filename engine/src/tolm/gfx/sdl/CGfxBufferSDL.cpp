@@ -69,8 +69,13 @@ void RawCopy(SDL_Surface* from, const SDL_Rect& src, SDL_Surface* to, const SDL_
     const SDL_PixelFormat* t = to->format;
     const bool sameFormat = f->Rmask == t->Rmask && f->Gmask == t->Gmask && f->Bmask == t->Bmask &&
                             f->Amask == t->Amask;
+    // The key still hides a keyed picture's background (glyphs drawn into a text picture):
+    // its pixels are not copied. Pictures with an alpha channel carry it over as it is.
+    const bool keyed = (from->flags & SDL_SRCCOLORKEY) != 0 && f->Amask == 0;
+    const Uint32 colourBits = f->Rmask | f->Gmask | f->Bmask;
+    const Uint32 key = f->colorkey & colourBits;
     for (int row = 0; row < src.h; ++row) {
-        if (sameFormat) {
+        if (sameFormat && !keyed) {
             const auto* in = static_cast<const std::uint8_t*>(from->pixels) +
                              (src.y + row) * from->pitch + src.x * 4;
             auto* out =
@@ -80,8 +85,9 @@ void RawCopy(SDL_Surface* from, const SDL_Rect& src, SDL_Surface* to, const SDL_
         }
         for (int column = 0; column < src.w; ++column) {
             Uint8 r, g, b, a;
-            SDL_GetRGBA(GetRawPixel(from, src.x + column, src.y + row), from->format, &r, &g, &b,
-                        &a);
+            const Uint32 pixel = GetRawPixel(from, src.x + column, src.y + row);
+            if (keyed && (pixel & colourBits) == key) continue;
+            SDL_GetRGBA(pixel, from->format, &r, &g, &b, &a);
             PutRawPixel(to, dst.x + column, dst.y + row, SDL_MapRGBA(to->format, r, g, b, a));
         }
     }
