@@ -255,7 +255,9 @@ CGfxBuffer* CGfxBufferSDL::Rotate(float angle) {
 
 void CGfxBufferSDL::SetAlpha(int alpha) {
     if (mySurface == nullptr) return;
-    SDL_SetAlpha(mySurface, SDL_SRCALPHA, static_cast<Uint8>(std::clamp(alpha, 0, 255)));
+    // Keep the run-length encoding a loaded picture was given.
+    const Uint32 rle = (mySurface->flags & (SDL_RLEACCEL | SDL_RLEACCELOK)) ? SDL_RLEACCEL : 0;
+    SDL_SetAlpha(mySurface, SDL_SRCALPHA | rle, static_cast<Uint8>(std::clamp(alpha, 0, 255)));
 }
 
 CGfxBuffer* CGfxBufferSDL::CreateBlank() {
