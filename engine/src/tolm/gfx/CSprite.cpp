@@ -227,6 +227,9 @@ void CSprite::DrawPart(CSprite* target, const types::rect& r) {
 void CSprite::ReplaceBackground(int w, int h) {
     if (myHasBackground) Gfx::FreeImage(myBackground);
     myBackground = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
+    // A restore puts back every pixel it saved: with the key, magenta pixels of the screen
+    // (an alpha blend can make one) would stay behind, and the keyed copy is slower too.
+    myBackground->SetOption(CGfxBuffer::kOptionColorKey, CAnyContainer("0"));
     myHasBackground = true;
 }
 

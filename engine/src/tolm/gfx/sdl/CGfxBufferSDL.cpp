@@ -93,6 +93,27 @@ void RawCopy(SDL_Surface* from, const SDL_Rect& src, SDL_Surface* to, const SDL_
     }
 }
 
+// A blit that only copies pixels: no key, no alpha, the same 32-bit format on both sides.
+// Copied here row by row, since SDL's own copy writes past the cache, and the next blit (a
+// background saved from the screen) reads the same pixels back.
+bool IsPlainCopy(const SDL_Surface* from, const SDL_Surface* to) {
+    const SDL_PixelFormat* f = from->format;
+    const SDL_PixelFormat* t = to->format;
+    return (from->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA | SDL_RLEACCEL)) == 0 &&
+           (to->flags & SDL_RLEACCEL) == 0 && f->BytesPerPixel == 4 && t->BytesPerPixel == 4 &&
+           f->Rmask == t->Rmask && f->Gmask == t->Gmask && f->Bmask == t->Bmask &&
+           f->Amask == t->Amask && !SDL_MUSTLOCK(from) && !SDL_MUSTLOCK(to);
+}
+
+void CopyRows(SDL_Surface* from, const SDL_Rect& src, SDL_Surface* to, const SDL_Rect& dst) {
+    for (int row = 0; row < src.h; ++row) {
+        const auto* in = static_cast<const std::uint8_t*>(from->pixels) +
+                         (src.y + row) * from->pitch + src.x * 4;
+        auto* out = static_cast<std::uint8_t*>(to->pixels) + (dst.y + row) * to->pitch + dst.x * 4;
+        std::memmove(out, in, static_cast<std::size_t>(src.w) * 4);
+    }
+}
+
 SDL_Surface* CopyOfArea(SDL_Surface* surface, const types::rect& area) {
     const SDL_PixelFormat* f = surface->format;
     SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, area.w, area.h, f->BitsPerPixel,
@@ -284,6 +305,8 @@ bool CGfxBufferSDL::BlitArea(CGfxBufferSDL* target, const types::rect& src,
     ++ourBlitCount;
     if (target->myRawCopy) {
         RawCopy(mySurface, from, target->mySurface, to);
+    } else if (IsPlainCopy(mySurface, target->mySurface)) {
+        CopyRows(mySurface, from, target->mySurface, to);
     } else {
         SDL_UpperBlit(mySurface, &from, target->mySurface, &to);
     }
@@ -327,6 +350,12 @@ void CGfxBufferSDL::SetOption(int option, const CAnyContainer& value) {
         case kOptionRotateSmoothing:
             value.Get(ourRotateSmoothing);
             break;
+        case kOptionColorKey: {
+            bool keyed = true;
+            value.Get(keyed);
+            if (!keyed && mySurface != nullptr) SDL_SetColorKey(mySurface, 0, 0);
+            break;
+        }
         default:
             break;
     }
