@@ -27,11 +27,7 @@ CSprite::CSprite(CGfxBuffer* image) : myImage(image), mySource(image) {
     if (image == nullptr) return;
     myImageRect = image->GetRect();
     myShowsScreen = image == Gfx::GetScreen();
-    if (!myShowsScreen) {
-        myBackground =
-            Gfx::NewBuffer(image->GetWidth(), image->GetHeight(), types::kColorKeyMagenta);
-        myHasBackground = true;
-    }
+    if (!myShowsScreen) ReplaceBackground(image->GetWidth(), image->GetHeight());
 }
 
 CSprite::~CSprite() {

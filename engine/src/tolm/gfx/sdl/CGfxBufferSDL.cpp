@@ -74,7 +74,22 @@ void RawCopy(SDL_Surface* from, const SDL_Rect& src, SDL_Surface* to, const SDL_
     const bool keyed = (from->flags & SDL_SRCCOLORKEY) != 0 && f->Amask == 0;
     const Uint32 colourBits = f->Rmask | f->Gmask | f->Bmask;
     const Uint32 key = f->colorkey & colourBits;
+    // A keyed picture into an alpha picture of the same colour layout (text drawn with a
+    // font file): opaque pixels only gain the full alpha.
+    const bool sameColours = f->Rmask == t->Rmask && f->Gmask == t->Gmask && f->Bmask == t->Bmask;
     for (int row = 0; row < src.h; ++row) {
+        if (keyed && sameColours) {
+            const auto* in =
+                reinterpret_cast<const Uint32*>(static_cast<const std::uint8_t*>(from->pixels) +
+                                                (src.y + row) * from->pitch + src.x * 4);
+            auto* out = reinterpret_cast<Uint32*>(static_cast<std::uint8_t*>(to->pixels) +
+                                                  (dst.y + row) * to->pitch + dst.x * 4);
+            for (int column = 0; column < src.w; ++column) {
+                const Uint32 colour = in[column] & colourBits;
+                if (colour != key) out[column] = colour | t->Amask;
+            }
+            continue;
+        }
         if (sameFormat && !keyed) {
             const auto* in = static_cast<const std::uint8_t*>(from->pixels) +
                              (src.y + row) * from->pitch + src.x * 4;
