@@ -13,18 +13,13 @@
 #include <vector>
 
 #include "SDL_mixer.h"
-#include "tolm/gfx/CSpriteFactory.h"
-#include "tolm/gfx/GfxTestSupport.h"
-
-// The animation and font checks need the engine's animated sprites and bitmap fonts.
-#if __has_include("tolm/gfx/CAnimatedSprite.h") && __has_include("tolm/gfx/font/COgfFontLoader.h")
-#define TOLM_GAME_DATA_ANIMATIONS 1
 #include "tolm/gfx/CAnimatedSprite.h"
 #include "tolm/gfx/CAnimationManager.h"
 #include "tolm/gfx/CFont.h"
+#include "tolm/gfx/CSpriteFactory.h"
 #include "tolm/gfx/CTextSprite.h"
+#include "tolm/gfx/GfxTestSupport.h"
 #include "tolm/gfx/font/COgfFontLoader.h"
-#endif
 
 namespace tolm {
 namespace {
@@ -282,7 +277,6 @@ TEST_F(GameDataTest, ConsoleWindowPicturesLoad) {
     }
 }
 
-#ifdef TOLM_GAME_DATA_ANIMATIONS
 // The view of the sprite's picture that it shows now.
 types::rect Shown(const CSprite* sprite) {
     return sprite->GetImage()->GetRect();
@@ -420,7 +414,6 @@ TEST_F(GameDataTest, ScoreFontDrawsEveryDigitReadably) {
     EXPECT_LE(score.GetEndPoint().x, 200);
     EXPECT_GT(Count(score.GetImage(), kWhite), 0);
 }
-#endif
 
 // Sounds in the mixer's own format, short, at about -6 dBFS (three bursts play nine at
 // once and the mixer does not limit), silent at both ends, and all different.
