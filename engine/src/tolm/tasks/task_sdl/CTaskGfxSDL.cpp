@@ -69,7 +69,10 @@ bool CTaskGfxSDL::Start() {
     Gfx::SetFactory(myFactory.get());
     myScreen = std::make_unique<CScreenBufferSDL>(nullptr);
     Gfx::SetScreen(myScreen.get());
+    // A script may set the variable before this task exists; the value is kept.
+    const std::string earlier = GetConsole()->GetVariable("gfx_log_fps");
     BindConsoleVariable(*GetConsole(), "gfx_log_fps", LogFps());
+    if (!earlier.empty()) GetConsole()->SetVariable("gfx_log_fps", earlier);
     myConsole = CreateConsole();
     myConsole->AddCommand("Screenshot", myScreenshotCommand.get());
     EventManager().AddScreenListener(this);

@@ -200,5 +200,20 @@ TEST_F(CTaskGfxSDLTest, ScreenshotWritesTheScreenAsPng) {
     EXPECT_EQ(stamped, 2);
 }
 
+TEST_F(CTaskGfxSDLTest, FrameRateIsLoggedWhenAskedBeforeTheTaskStarts) {
+    CScopedManualTime time(1000);
+    GetConsole()->Execute("gfx_log_fps = 1");
+    StartWindow({160.0, 120.0, 32.0});
+    CTaskGfxSDL* gfx = StartGfx();
+    EXPECT_EQ(CTaskGfxSDL::LogFps(), 1);
+    // An update every millisecond: a frame each 16 ms, so 62.5 a second.
+    for (int i = 0; i < 5010; ++i) {
+        time.Advance(1);
+        gfx->Update();
+    }
+    EXPECT_TRUE(myLog->Contains("Frames per second: 62.5\n"));
+    GetConsole()->Execute("gfx_log_fps = 0");
+}
+
 }  // namespace
 }  // namespace tolm::test
