@@ -35,6 +35,6 @@ got=$(sed -n "6,$((5 + ${#expected[@]}))p" log.txt)
 paste <(printf '%s\n' "$got") <(printf '%s\n' "$pattern") | while IFS=$'\t' read -r line re; do
     [[ "$line" =~ ^${re}$ ]] || fail "log line \"$line\" does not match \"$re\""
 done || exit 1
-grep -qF "gfxtest: scene of 5 sprites on 800x600" log.txt || fail "scene not built"
+grep -qF "gfxtest: scene of 7 sprites on 800x600" log.txt || fail "scene not built"
 grep -qF "No display available" log.txt && fail "the graphics task found no display"
 echo PASS

@@ -1,6 +1,7 @@
 # A real window under Xvfb: the test scene is drawn where it should be, its moving sprite
-# moves between two screenshots, and closing the window as a window manager would ends the
-# program with code 0 and no sanitizer report. Skipped (77) when the X tools are missing.
+# and its animation move on between two screenshots, and closing the window as a window
+# manager would ends the program with code 0 and no sanitizer report. Skipped (77) when
+# the X tools are missing.
 . "$(dirname "$0")/support/common.sh"
 
 if [ -z "${TOLM_IN_XVFB:-}" ]; then
@@ -62,6 +63,11 @@ check_pixel 305 105 "srgb(40,200,60)" "the green frame"
 check_pixel 332 132 "srgb(20,40,90)" "the frame's keyed hole"
 check_pixel 532 104 "srgb(240,220,40)" "the yellow diamond"
 
+# Five frames of 300 ms: shots 0.5 to 1.4 s apart never show the same one.
+a1=$(pixel shot1.png 666 116)
+a2=$(pixel shot2.png 666 116)
+[ "$a1" != "$a2" ] || { stop_program; fail "the animation stayed at $a1"; }
+
 x1=$(mover_x shot1.png)
 x2=$(mover_x shot2.png)
 [ -n "$x1" ] && [ -n "$x2" ] || { stop_program; fail "moving sprite not found ($x1, $x2)"; }
@@ -76,7 +82,7 @@ fi
 expect_line_text() { grep -qF -- "$1" log.txt || { stop_program; fail "missing log line: $1"; }; }
 expect_line_text "Using driver: x11"
 expect_line_text "New window created succesfully"
-expect_line_text "gfxtest: scene of 5 sprites on 800x600"
+expect_line_text "gfxtest: scene of 7 sprites on 800x600"
 
 if grep -qF "Trying to start a task event that doesn't exist." log.txt; then
     stop_program

@@ -1,7 +1,13 @@
 #include "tolm/selftest/CGfxTestTask.h"
 
+#include "tolm/gfx/CAnimatedSprite.h"
+#include "tolm/gfx/CAnimation.h"
+#include "tolm/gfx/CFont.h"
+#include "tolm/gfx/CFrameRect.h"
 #include "tolm/gfx/CScreenLayer.h"
+#include "tolm/gfx/CTextSprite.h"
 #include "tolm/gfx/Gfx.h"
+#include "tolm/gfx/font/CSystemFontLoader.h"
 #include "tolm/tasks/CTaskRegistrar.h"
 #include "tolm/utils/logger/CLogger.h"
 #include "tolm/utils/timer/SystemTime.h"
@@ -67,6 +73,8 @@ bool CGfxTestTask::Start() {
     AddSprite(64, 64, 300, 100, 100, Shape(kGreen, InFrame));
     AddSprite(64, 64, 500, 100, 100, Shape(kYellow, InDiamond));
     myMover = AddSprite(kMoverSize, kMoverSize, kMoverLeft, kMoverY, 50, Shape(kWhite, InRing));
+    AddAnimatedSprite();
+    AddText();
     myStartTime = GetSystemTime();
     Logger() << "gfxtest: scene of " << mySprites.size() << " sprites on " << w << "x" << h
              << std::endl;
@@ -86,6 +94,49 @@ CSprite* CGfxTestTask::AddSprite(int w, int h, int x, int y, int z, const Painte
     return mySprites.back().get();
 }
 
+types::color CGfxTestTask::AnimationColor(int frame) {
+    static const types::color colors[kAnimationFrames] = {
+        types::color(255, 140, 0), types::color(0, 200, 220), types::color(150, 60, 200),
+        types::color(255, 120, 160), types::color(160, 230, 40)};
+    return colors[((frame % kAnimationFrames) + kAnimationFrames) % kAnimationFrames];
+}
+
+// A strip of discs, one colour per frame, shown one after the other for ever.
+void CGfxTestTask::AddAnimatedSprite() {
+    const int side = kAnimationSize;
+    CGfxBuffer* strip = Gfx::NewBuffer(side * kAnimationFrames, side, kColorKeyMagenta);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side * kAnimationFrames; ++x) {
+            const bool inside = InDisc(x % side, y, side, side);
+            strip->PutPixel(x, y, inside ? AnimationColor(x / side) : kColorKeyMagenta);
+        }
+    }
+    auto sprite = std::make_unique<CAnimatedSprite>(strip);
+    auto animation = std::make_unique<CAnimation>("colours", true);
+    for (int i = 0; i < kAnimationFrames; ++i) {
+        animation->AddFrame(std::make_unique<CFrameRect>(types::rect(i * side, 0, side, side),
+                                                         kAnimationFrameTime));
+    }
+    sprite->AddAnimation(std::move(animation));
+    sprite->SetImageRect(types::rect(0, 0, side, side));
+    sprite->SetPosition(kAnimationX, kAnimationY);
+    sprite->SetLayer(CScreenLayer::Get());
+    sprite->SetAnimation("colours");
+    sprite->Play();
+    myAnimated = sprite.get();
+    mySprites.push_back(std::move(sprite));
+}
+
+void CGfxTestTask::AddText() {
+    auto* font = new CFont;
+    CSystemFontLoader system(font);
+    auto text = std::make_unique<CTextSprite>(font, 400, 15);
+    text->SetPosition(100, 450);
+    text->SetLayer(CScreenLayer::Get());
+    text->SetText("Tolm version 0.22: the engine draws");
+    mySprites.push_back(std::move(text));
+}
+
 int CGfxTestTask::MoverX(types::ticks sinceStart) {
     const types::ticks phase = sinceStart % (2 * kMoverLegTime);
     const types::ticks along = phase < kMoverLegTime ? phase : 2 * kMoverLegTime - phase;
@@ -99,6 +150,7 @@ void CGfxTestTask::Update() {
 
 void CGfxTestTask::OnStop() {
     myMover = nullptr;
+    myAnimated = nullptr;
     mySprites.clear();
 }
 

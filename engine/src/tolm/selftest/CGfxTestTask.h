@@ -1,7 +1,8 @@
 // The "gfxtest" task: a small scene that shows a person (and the end-to-end test) that the
-// engine draws: a chequered background, keyed sprites and one sprite that glides back and
-// forth. It needs the graphics task running first. The task owns its sprites; they sit on
-// the process-wide screen layer while the task runs.
+// engine draws: a chequered background, keyed sprites, one sprite that glides back and
+// forth, an animated disc that changes colour and a line of text in the built-in font. It needs the
+// graphics task running first. The task owns its sprites; they sit on the process-wide screen layer
+// while the task runs.
 #ifndef TOLM_SELFTEST_CGFXTESTTASK_H
 #define TOLM_SELFTEST_CGFXTESTTASK_H
 
@@ -16,6 +17,8 @@
 
 namespace tolm {
 
+class CAnimatedSprite;
+
 class CGfxTestTask : public CTask {
 public:
     // The scene's layout, fixed so that a screenshot can be checked pixel by pixel.
@@ -25,6 +28,11 @@ public:
     static constexpr int kMoverLeft = 50;
     static constexpr int kMoverTravel = 650;
     static constexpr types::ticks kMoverLegTime = 4000;  // one way, in milliseconds
+    static constexpr int kAnimationX = 650;
+    static constexpr int kAnimationY = 100;
+    static constexpr int kAnimationSize = 32;
+    static constexpr int kAnimationFrames = 5;
+    static constexpr types::ticks kAnimationFrameTime = 300;
 
     static const types::color kDark;
     static const types::color kLight;
@@ -44,12 +52,19 @@ public:
     // The mover's left edge at a time since start: a triangle wave over the travel.
     static int MoverX(types::ticks sinceStart);
     const CSprite* GetMover() const { return myMover; }
+    const CAnimatedSprite* GetAnimated() const { return myAnimated; }
+    // The colour of each animation frame.
+    static types::color AnimationColor(int frame);
 
 private:
     CSprite* AddSprite(int w, int h, int x, int y, int z, const Painter& paint);
 
     std::vector<std::unique_ptr<CSprite>> mySprites;
+    void AddAnimatedSprite();
+    void AddText();
+
     CSprite* myMover = nullptr;
+    CAnimatedSprite* myAnimated = nullptr;
     types::ticks myStartTime = 0;
 };
 

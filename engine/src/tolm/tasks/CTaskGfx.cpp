@@ -1,10 +1,12 @@
 #include "tolm/tasks/CTaskGfx.h"
 
+#include "tolm/gfx/CAnimationManager.h"
 #include "tolm/gfx/CScreenLayer.h"
 
 namespace tolm {
 
 void CTaskGfx::Update() {
+    CAnimationManager::Get()->Tick(myAnimationClock.GetTime());
     CScreenLayer::Get()->Update();
 }
 

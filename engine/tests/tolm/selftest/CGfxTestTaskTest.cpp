@@ -48,7 +48,7 @@ TEST_F(CGfxTestTaskTest, SceneIsDrawnWhereExpectedAndTheMoverMoves) {
     Factory().StartTask("gfxtest", "scene", 50, nullptr);
     auto* scene = dynamic_cast<CGfxTestTask*>(Factory().FindTask("scene"));
     ASSERT_NE(scene, nullptr);
-    EXPECT_TRUE(myLog->Contains("gfxtest: scene of 5 sprites on 800x600\n"));
+    EXPECT_TRUE(myLog->Contains("gfxtest: scene of 7 sprites on 800x600\n"));
     time.Advance(16);
     CSingletonPtr<CTaskScheduler>::Get()->RunOnce();
     ASSERT_EQ(gfx->GetFrameCount(), 1u);
@@ -70,6 +70,15 @@ TEST_F(CGfxTestTaskTest, SceneIsDrawnWhereExpectedAndTheMoverMoves) {
         {52 + 24, 324, CGfxTestTask::kLight, "middle of the ring"},
     };
     ASSERT_EQ(scene->GetMover()->GetX(), 52) << "16 ms after the start";
+    EXPECT_EQ(ScreenPixel(666, 116), CGfxTestTask::AnimationColor(0)) << "first frame";
+    int textPixels = 0;
+    for (int y = 450; y < 465; ++y) {
+        for (int x = 100; x < 500; ++x) {
+            const types::color c = ScreenPixel(x, y);
+            textPixels += c != CGfxTestTask::kDark && c != CGfxTestTask::kLight;
+        }
+    }
+    EXPECT_GT(textPixels, 100) << "the line of text was drawn";
     for (const auto& p : places) {
         SCOPED_TRACE(p.what);
         EXPECT_EQ(ScreenPixel(p.x, p.y), p.c);
@@ -80,6 +89,8 @@ TEST_F(CGfxTestTaskTest, SceneIsDrawnWhereExpectedAndTheMoverMoves) {
     EXPECT_EQ(scene->GetMover()->GetX(), 375);
     EXPECT_EQ(ScreenPixel(54, 324), CGfxTestTask::kLight) << "the old place is background again";
     EXPECT_EQ(ScreenPixel(377, 324), CGfxTestTask::kWhite);
+    EXPECT_NE(ScreenPixel(666, 116), CGfxTestTask::AnimationColor(0)) << "the animation moved on";
+    EXPECT_NE(scene->GetAnimated()->GetCurrentFrame(), 0);
 
     Factory().StopTask("scene");
     EXPECT_EQ(scene->GetMover(), nullptr);
