@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tolm/gfx/CAnimatedSprite.h"
 #include "tolm/gfx/sdl/PixelAccess.h"
 #include "tolm/selftest/CGfxTestTask.h"
 #include "tolm/tasks/task_sdl/SdlTaskTestSupport.h"
@@ -89,8 +90,13 @@ TEST_F(CGfxTestTaskTest, SceneIsDrawnWhereExpectedAndTheMoverMoves) {
     EXPECT_EQ(scene->GetMover()->GetX(), 375);
     EXPECT_EQ(ScreenPixel(54, 324), CGfxTestTask::kLight) << "the old place is background again";
     EXPECT_EQ(ScreenPixel(377, 324), CGfxTestTask::kWhite);
-    EXPECT_NE(ScreenPixel(666, 116), CGfxTestTask::AnimationColor(0)) << "the animation moved on";
+    // Frames of 300 ms, ticked every 16 ms as a running program does.
+    for (int i = 0; i < 40; ++i) {
+        time.Advance(16);
+        CSingletonPtr<CTaskScheduler>::Get()->RunOnce();
+    }
     EXPECT_NE(scene->GetAnimated()->GetCurrentFrame(), 0);
+    EXPECT_NE(ScreenPixel(666, 116), CGfxTestTask::AnimationColor(0)) << "the animation moved on";
 
     Factory().StopTask("scene");
     EXPECT_EQ(scene->GetMover(), nullptr);
