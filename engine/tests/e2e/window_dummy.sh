@@ -3,7 +3,6 @@
 . "$(dirname "$0")/support/common.sh"
 e2e_setup "$@"
 ln -s "$source_dir/game/data" data
-
 cat >autoexec.txt <<'SCRIPT'
 taskload("sdl");
 starttask("window", "window", 1000, 800, 600, 32, 0, 1, "Tolm scene")
@@ -15,19 +14,21 @@ quit
 SCRIPT
 run_tolm
 expect_header
-v='1\.2\.[0-9]+'
-expected=(
-    "Initializing video \[OK\]" "" "Creating new window" "Compiled with SDL version: $v"
-    "Running with SDL version: $v" "Using driver: dummy"
-    "Using software surface \( SDL_SWSURFACE  \)" "Using double buffering \( SDL_DOUBLEBUF \)"
-    "Using resizable \( SDL_RESIZABLE \)" "Valid resolutions for current flags"
-    "All resolutions available" "New window created succesfully"
-)
 # The window's lines follow the header directly and in this order.
-for i in "${!expected[@]}"; do
-    line=$(sed -n "$((6 + i))p" log.txt)
-    [[ "$line" =~ ^\(\ \)\ ${expected[$i]}$ ]] || fail "log line \"$line\" does not match \"${expected[$i]}\""
-done
+diff <(sed -n 6,17p log.txt | sed "s/version: 1\.2\.[0-9]*$/version: X/") - <<'LINES' || fail "window lines"
+( ) Initializing video [OK]
+( ) 
+( ) Creating new window
+( ) Compiled with SDL version: X
+( ) Running with SDL version: X
+( ) Using driver: dummy
+( ) Using software surface ( SDL_SWSURFACE  )
+( ) Using double buffering ( SDL_DOUBLEBUF )
+( ) Using resizable ( SDL_RESIZABLE )
+( ) Valid resolutions for current flags
+( ) All resolutions available
+( ) New window created succesfully
+LINES
 grep -E "ogf|Could not load image" log.txt && fail "the digit font was not loaded"
 grep -qF "gfxtest: scene of 8 sprites on 800x600" log.txt || fail "scene not built"
 grep -qF "No display available" log.txt && fail "the graphics task found no display"

@@ -39,15 +39,16 @@ TEST_F(FramePacingTest, SleepEndsWhenTheFirstRunningTaskIsDue) {
     for (CDueTask* task : {&slow, &fast, &paused}) Scheduler().AddTask(task);
     paused.myDue = 1;
     Scheduler().PauseTask(&paused);
+    const auto none = std::nullopt;
     const struct {
         std::optional<types::ticks> slow, fast;
         types::ticks sleep;
-    } cases[] = {{std::nullopt, std::nullopt, CTaskScheduler::kMaxFrameSleep},
-                 {7, std::nullopt, 7},
-                 {7, 3, 3},
-                 {40, 30, 16},
-                 {0, 9, 0},
-                 {std::nullopt, 15, 15}};
+    } cases[] = {
+        // clang-format off
+        {none, none, CTaskScheduler::kMaxFrameSleep}, {7, none, 7}, {7, 3, 3}, {40, 30, 16},
+        {0, 9, 0}, {none, 15, 15},
+        // clang-format on
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.slow.value_or(99) << " " << c.fast.value_or(99));
         slow.myDue = c.slow;

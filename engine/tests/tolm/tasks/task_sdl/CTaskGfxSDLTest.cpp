@@ -6,6 +6,7 @@
 
 #include "support/TestFiles.h"
 #include "tolm/gfx/CSpriteFactory.h"
+#include "tolm/gfx/Gfx.h"
 #include "tolm/tasks/task_sdl/SdlTaskTestSupport.h"
 #include "tolm/utils/timer/SystemTime.h"
 
@@ -26,8 +27,8 @@ protected:
         return mySquare.get();
     }
     int NoDisplayLines() const {
-        return std::count(myLog->Lines().begin(), myLog->Lines().end(),
-                          "No display available: the graphics task draws nothing\n");
+        const std::string line = "No display available: the graphics task draws nothing\n";
+        return std::count(myLog->Lines().begin(), myLog->Lines().end(), line);
     }
     void TearDown() override {
         mySquare.reset();
@@ -58,7 +59,9 @@ TEST_F(CTaskGfxSDLTest, UpdatesLessThanAFrameApartNeverBothDraw) {
         EXPECT_EQ(gfx->GetFrameCount(), step.frames);
         const bool drew = step.frames != before;
         EXPECT_EQ(mySquare->GetDrawState(), drew ? CSprite::kDrawn : CSprite::kErased);
-        if (drew) EXPECT_EQ(ScreenPixel(mySquare->GetX() + 5, 5), kRed);
+        if (drew) {
+            EXPECT_EQ(ScreenPixel(mySquare->GetX() + 5, 5), kRed);
+        }
         before = step.frames;
     }
 }
@@ -149,14 +152,12 @@ TEST_F(CTaskGfxSDLTest, ScreenshotWritesTheScreenAsPng) {
     // Without a name: time-stamped files in the working directory, never overwritten.
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
-    GetConsole()->Execute("gfx::Screenshot()");
-    GetConsole()->Execute("gfx::Screenshot()");
+    for (int i = 0; i < 2; ++i) GetConsole()->Execute("gfx::Screenshot()");
     std::filesystem::current_path(previous);
     int stamped = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
-        const std::string name = entry.path().filename().string();
-        stamped += name.rfind("screenshot-", 0) == 0 && entry.path().extension() == ".png";
-    }
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        stamped += entry.path().filename().string().rfind("screenshot-", 0) == 0 &&
+                   entry.path().extension() == ".png";
     EXPECT_EQ(stamped, 2);
 }
 

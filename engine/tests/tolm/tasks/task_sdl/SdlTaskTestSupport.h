@@ -8,15 +8,12 @@
 
 #include <cstdlib>
 #include <memory>
-#include <string>
 #include <variant>
 #include <vector>
 
-#include "SDL.h"
 #include "support/CLogCapture.h"
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/gfx/CScreenLayer.h"
-#include "tolm/gfx/Gfx.h"
 #include "tolm/gfx/sdl/PixelAccess.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
@@ -27,30 +24,26 @@
 
 namespace tolm::test {
 
-using Param = std::variant<double, std::string>;
-
 class CSdlTaskTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        Reset();
-        myLog = std::make_unique<CLogCapture>();
-    }
+    using Param = std::variant<double, std::string>;
+
+    void SetUp() override { Reset(true); }
     void TearDown() override {
         myLog.reset();
-        Clear();
+        Reset(false);
         QuitVideoOnce();
         setenv("SDL_VIDEODRIVER", "dummy", 1);
     }
-    static void Clear() {
+    void Reset(bool again) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
         CSingletonPtr<CTaskFactory>::Get()->DeleteAllTasks();
         CScreenLayer::Delete();
         CSingletonPtr<CTaskScheduler>::Delete();
         CSingletonPtr<CConsoleHolder>::Delete();
-    }
-    static void Reset() {
-        Clear();
+        if (!again) return;
         CTaskLibraries::Load("sdl");
+        if (!myLog) myLog = std::make_unique<CLogCapture>();
     }
     static CTaskFactory& Factory() { return *CSingletonPtr<CTaskFactory>::Get(); }
     static CTaskScheduler& Scheduler() { return *CSingletonPtr<CTaskScheduler>::Get(); }
