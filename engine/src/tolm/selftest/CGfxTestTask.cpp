@@ -1,5 +1,7 @@
 #include "tolm/selftest/CGfxTestTask.h"
 
+#include <string>
+
 #include "tolm/gfx/CAnimatedSprite.h"
 #include "tolm/gfx/CAnimation.h"
 #include "tolm/gfx/CFont.h"
@@ -7,6 +9,7 @@
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/CTextSprite.h"
 #include "tolm/gfx/Gfx.h"
+#include "tolm/gfx/font/COgfFontLoader.h"
 #include "tolm/gfx/font/CSystemFontLoader.h"
 #include "tolm/tasks/CTaskRegistrar.h"
 #include "tolm/utils/logger/CLogger.h"
@@ -75,6 +78,7 @@ bool CGfxTestTask::Start() {
     myMover = AddSprite(kMoverSize, kMoverSize, kMoverLeft, kMoverY, 50, Shape(kWhite, InRing));
     AddAnimatedSprite();
     AddText();
+    AddCounter();
     myStartTime = GetSystemTime();
     Logger() << "gfxtest: scene of " << mySprites.size() << " sprites on " << w << "x" << h
              << std::endl;
@@ -137,6 +141,18 @@ void CGfxTestTask::AddText() {
     mySprites.push_back(std::move(text));
 }
 
+// Whole seconds since start, so that the text is drawn again only once a second.
+void CGfxTestTask::AddCounter() {
+    auto font = std::make_unique<CFont>();
+    if (!COgfFontLoader::Load(kCounterFont, *font)) return;  // the loader said why
+    auto text = std::make_unique<CTextSprite>(font.release(), 320, 42);
+    text->SetPosition(kCounterX, kCounterY);
+    text->SetLayer(CScreenLayer::Get());
+    text->SetText("0");
+    myCounter = text.get();
+    mySprites.push_back(std::move(text));
+}
+
 int CGfxTestTask::MoverX(types::ticks sinceStart) {
     const types::ticks phase = sinceStart % (2 * kMoverLegTime);
     const types::ticks along = phase < kMoverLegTime ? phase : 2 * kMoverLegTime - phase;
@@ -145,12 +161,15 @@ int CGfxTestTask::MoverX(types::ticks sinceStart) {
 }
 
 void CGfxTestTask::Update() {
-    if (myMover != nullptr) myMover->SetX(MoverX(GetSystemTime() - myStartTime));
+    const types::ticks sinceStart = GetSystemTime() - myStartTime;
+    if (myMover != nullptr) myMover->SetX(MoverX(sinceStart));
+    if (myCounter != nullptr) myCounter->SetText(std::to_string(sinceStart / 1000));
 }
 
 void CGfxTestTask::OnStop() {
     myMover = nullptr;
     myAnimated = nullptr;
+    myCounter = nullptr;
     mySprites.clear();
 }
 

@@ -1,8 +1,9 @@
 // The "gfxtest" task: a small scene that shows a person (and the end-to-end test) that the
 // engine draws: a chequered background, keyed sprites, one sprite that glides back and
-// forth, an animated disc that changes colour and a line of text in the built-in font. It needs the
-// graphics task running first. The task owns its sprites; they sit on the process-wide screen layer
-// while the task runs.
+// forth, an animated disc that changes colour, a line of text in the built-in font and a
+// counter of seconds in the game's digit font (read from the working directory; without it
+// the scene runs on and the loader logs why). It needs the graphics task running first. The task
+// owns its sprites; they sit on the process-wide screen layer while the task runs.
 #ifndef TOLM_SELFTEST_CGFXTESTTASK_H
 #define TOLM_SELFTEST_CGFXTESTTASK_H
 
@@ -18,6 +19,7 @@
 namespace tolm {
 
 class CAnimatedSprite;
+class CTextSprite;
 
 class CGfxTestTask : public CTask {
 public:
@@ -33,6 +35,9 @@ public:
     static constexpr int kAnimationSize = 32;
     static constexpr int kAnimationFrames = 5;
     static constexpr types::ticks kAnimationFrameTime = 300;
+    static constexpr int kCounterX = 100;
+    static constexpr int kCounterY = 500;
+    static constexpr const char* kCounterFont = "data/gfx/numbers.ogf";
 
     static const types::color kDark;
     static const types::color kLight;
@@ -62,9 +67,11 @@ private:
     std::vector<std::unique_ptr<CSprite>> mySprites;
     void AddAnimatedSprite();
     void AddText();
+    void AddCounter();
 
     CSprite* myMover = nullptr;
     CAnimatedSprite* myAnimated = nullptr;
+    CTextSprite* myCounter = nullptr;
     types::ticks myStartTime = 0;
 };
 

@@ -8,15 +8,13 @@
 
 #include <cstdlib>
 #include <memory>
-#include <string>
 #include <variant>
 #include <vector>
 
-#include "SDL.h"
 #include "support/CLogCapture.h"
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/gfx/CScreenLayer.h"
-#include "tolm/gfx/Gfx.h"
+#include "tolm/gfx/sdl/PixelAccess.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskLibraries.h"
@@ -26,51 +24,51 @@
 
 namespace tolm::test {
 
-using Param = std::variant<double, std::string>;
-
-inline CParameterList Params(const std::vector<Param>& values) {
-    CParameterList list;
-    for (const Param& value : values) {
-        if (std::holds_alternative<double>(value)) {
-            list.AddNumber(std::get<double>(value));
-        } else {
-            list.AddString(std::get<std::string>(value));
-        }
-    }
-    return list;
-}
-
 class CSdlTaskTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        Reset();
-        CTaskLibraries::Load("sdl");
-        myLog = std::make_unique<CLogCapture>();
-    }
+    using Param = std::variant<double, std::string>;
+
+    void SetUp() override { Reset(true); }
     void TearDown() override {
         myLog.reset();
-        Reset();
+        Reset(false);
         QuitVideoOnce();
         setenv("SDL_VIDEODRIVER", "dummy", 1);
     }
-    static void Reset() {
+    void Reset(bool again) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
         CSingletonPtr<CTaskFactory>::Get()->DeleteAllTasks();
         CScreenLayer::Delete();
         CSingletonPtr<CTaskScheduler>::Delete();
         CSingletonPtr<CConsoleHolder>::Delete();
+        if (!again) return;
+        CTaskLibraries::Load("sdl");
+        if (!myLog) myLog = std::make_unique<CLogCapture>();
     }
     static CTaskFactory& Factory() { return *CSingletonPtr<CTaskFactory>::Get(); }
+    static CTaskScheduler& Scheduler() { return *CSingletonPtr<CTaskScheduler>::Get(); }
 
     static CTaskWindowSDL* StartWindow(const std::vector<Param>& values) {
-        const CParameterList parameters = Params(values);
-        Factory().StartTask("window", "window", 1000, &parameters);
+        CParameterList list;
+        for (const Param& v : values) {
+            if (auto* number = std::get_if<double>(&v))
+                list.AddNumber(*number);
+            else
+                list.AddString(std::get<std::string>(v));
+        }
+        Factory().StartTask("window", "window", 1000, &list);
         return dynamic_cast<CTaskWindowSDL*>(Factory().FindTask("window"));
     }
     static CTaskGfxSDL* StartGfx() {
         Factory().StartTask("gfx", "gfx", 100, nullptr);
         return dynamic_cast<CTaskGfxSDL*>(Factory().FindTask("gfx"));
     }
+    static types::color Pixel(SDL_Surface* s, int x, int y) {
+        types::color c;
+        SDL_GetRGB(GetRawPixel(s, x, y), s->format, &c.r, &c.g, &c.b);
+        return c;
+    }
+    static types::color ScreenPixel(int x, int y) { return Pixel(SDL_GetVideoSurface(), x, y); }
 
     std::unique_ptr<CLogCapture> myLog;
 };
