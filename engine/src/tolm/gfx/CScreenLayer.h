@@ -5,6 +5,7 @@
 #ifndef TOLM_GFX_CSCREENLAYER_H
 #define TOLM_GFX_CSCREENLAYER_H
 
+#include <cstdint>
 #include <memory>
 
 #include "tolm/gfx/CSpriteLayer.h"
@@ -30,6 +31,10 @@ public:
     // Erases and redraws every sprite.
     void DrawAll(CSprite* target);
 
+    // Frames drawn onto a screen buffer since start-up, by every screen layer there was:
+    // what a frame-rate readout counts.
+    static std::uint32_t GetFramesDrawn() { return ourFramesDrawn; }
+
 protected:
     void AddDirtyRects(CSprite* sprite) override;
     CSprite* GetDrawTarget() const override;
@@ -39,6 +44,8 @@ private:
 
     CGfxBuffer* myScreen = nullptr;  // the graphics task's screen buffer, not owned
     std::unique_ptr<CSprite> myScreenSprite;
+
+    static inline std::uint32_t ourFramesDrawn = 0;
 };
 
 }  // namespace tolm
