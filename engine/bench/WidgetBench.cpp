@@ -14,8 +14,9 @@ using tolm::types::rect;
 using tolm::ui::CMouseEvent;
 using tolm::ui::CWidget;
 
-// Ten panels of nine children each under one root: 100 widgets. The panels overlap, so a
-// move tests several candidates before it reaches the front-most widget under the pointer.
+// Ten panels of nine children each under one root: 100 widgets. One point lies only in the
+// last panel's last child, so the move tests every panel and child before it; the other
+// lies in the first panel's first child.
 void BM_RoutePointerMove(benchmark::State& state) {
     tolm::ui::CDesktopWidget root(rect(0, 0, 800, 600));
     for (int panel = 0; panel < 10; ++panel) {
@@ -24,9 +25,9 @@ void BM_RoutePointerMove(benchmark::State& state) {
             new CWidget(parent, rect((child % 3) * 120 + 10, (child / 3) * 90 + 10, 100, 80), true);
         }
     }
-    // Alternating between two widgets changes the hovered widget on every move.
-    const CMouseEvent moves[] = {CMouseEvent(CMouseEvent::kMoved, 390, 290),
-                                 CMouseEvent(CMouseEvent::kMoved, 395, 200)};
+    // Alternating between the two changes the hovered widget on every move.
+    const CMouseEvent moves[] = {CMouseEvent(CMouseEvent::kMoved, 700, 510),
+                                 CMouseEvent(CMouseEvent::kMoved, 60, 50)};
     int next = 0;
     for (auto _ : state) {
         root.HandleMouseEvent(moves[next]);

@@ -1,13 +1,17 @@
 #include "tolm/ui/WidgetLayout.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <unordered_map>
 
 #include "tolm/utils/StringUtils.h"
 #include "tolm/utils/calculator/CCalculator.h"
 
 namespace tolm::ui {
 namespace {
+
+constexpr std::size_t kRememberedResults = 1024;
 
 void ReplaceAll(std::string& text, const std::string& name, std::int32_t value) {
     const std::string number = std::to_string(value);
@@ -49,14 +53,23 @@ std::int32_t ToPixel(double value) {
 
 std::int32_t EvaluateFormula(const std::string& formula, const types::rect* parent,
                              const types::rect* self) {
+    // A plain number reads as the calculator would read its single operand.
+    if (IsPlainNumber(formula)) return ToPixel(std::strtod(Trim(formula).c_str(), nullptr));
     std::string text = formula;
     if (parent) ReplaceGeometry(text, "parent", *parent);
     if (self) ReplaceGeometry(text, "this", *self);
+    // With the stack cleared, a text always gives the same value; siblings laid out by the
+    // same formulas against the same parent then cost one evaluation between them.
+    static std::unordered_map<std::string, std::int32_t> results;
+    const auto known = results.find(text);
+    if (known != results.end()) return known->second;
     CCalculator& calculator = LayoutCalculator();
     calculator.ClearStack();
-    const double value = calculator.Evaluate(text);
+    const std::int32_t value = ToPixel(calculator.Evaluate(text));
     calculator.ClearStack();
-    return ToPixel(value);
+    if (results.size() >= kRememberedResults) results.clear();
+    results.emplace(std::move(text), value);
+    return value;
 }
 
 }  // namespace tolm::ui
