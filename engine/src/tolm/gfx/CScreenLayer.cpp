@@ -79,10 +79,12 @@ void CScreenLayer::Update() {
     myScreen = Gfx::GetScreen();
     if (myScreen == nullptr) return;
     ++ourFramesDrawn;
-    if (myScreen->GetRect() == myTarget->GetRect() && myTarget->GetImage() == myScreen) {
+    if (!myDrawAllDue && myScreen->GetRect() == myTarget->GetRect() &&
+        myTarget->GetImage() == myScreen) {
         Redraw(myTarget);
         return;
     }
+    myDrawAllDue = false;
     myTarget->SetImage(myScreen);
     myTarget->SetRect(myScreen->GetRect());
     DrawAll(myTarget);

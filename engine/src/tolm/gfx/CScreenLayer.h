@@ -30,6 +30,9 @@ public:
     void Update();
     // Erases and redraws every sprite.
     void DrawAll(CSprite* target);
+    // The next Update draws everything: the screen's content was lost (a new video mode of
+    // the same size).
+    void RequestDrawAll() { myDrawAllDue = true; }
 
     // Frames drawn onto a screen buffer since start-up, by every screen layer there was:
     // what a frame-rate readout counts.
@@ -44,6 +47,7 @@ private:
 
     CGfxBuffer* myScreen = nullptr;  // the graphics task's screen buffer, not owned
     std::unique_ptr<CSprite> myScreenSprite;
+    bool myDrawAllDue = false;
 
     static inline std::uint32_t ourFramesDrawn = 0;
 };
