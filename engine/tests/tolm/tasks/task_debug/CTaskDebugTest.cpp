@@ -7,6 +7,7 @@
 
 #include "support/TestFiles.h"
 #include "tolm/gfx/CScreenLayer.h"
+#include "tolm/gfx/Gfx.h"
 #include "tolm/inputdevice/CEventManager.h"
 #include "tolm/inputdevice/CTextInputFocus.h"
 #include "tolm/inputdevice/InputTestSupport.h"
@@ -130,6 +131,21 @@ TEST_F(CTaskDebugTest, TheReadoutCountsDrawnFrames) {
     }
     const std::string text = myTask->GetFpsSprite()->GetText();
     EXPECT_TRUE(text == "Fps: 62" || text == "Fps: 63") << text;
+}
+
+TEST_F(CTaskDebugTest, ReadoutStartedBeforeTheGraphicsTaskWaitsForIt) {
+    Factory().StopTask("Debug");
+    Factory().StopTask("gfx");
+    ASSERT_EQ(Gfx::GetFactory(), nullptr);
+    ASSERT_TRUE(Factory().StartTask("debug", "Debug2", 3, nullptr));
+    CTaskDebug* early = CTaskDebug::GetRunning();
+    Scheduler().RunOnce();
+    EXPECT_EQ(early->GetFpsSprite(), nullptr);
+    ASSERT_TRUE(Factory().StartTask("gfx", "gfx2", 2, nullptr));
+    Scheduler().RunOnce();
+    ASSERT_NE(early->GetFpsSprite(), nullptr);
+    EXPECT_EQ(early->GetFpsSprite()->GetText(), "Fps: ");
+    EXPECT_FALSE(early->GetFpsSprite()->IsEmpty());
 }
 
 }  // namespace
