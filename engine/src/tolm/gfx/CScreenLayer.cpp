@@ -78,6 +78,7 @@ void CScreenLayer::DrawAll(CSprite* target) {
 void CScreenLayer::Update() {
     myScreen = Gfx::GetScreen();
     if (myScreen == nullptr) return;
+    ++ourFramesDrawn;
     if (!myDrawAllDue && myScreen->GetRect() == myTarget->GetRect() &&
         myTarget->GetImage() == myScreen) {
         Redraw(myTarget);

@@ -5,6 +5,7 @@
 #ifndef TOLM_GFX_CSCREENLAYER_H
 #define TOLM_GFX_CSCREENLAYER_H
 
+#include <cstdint>
 #include <memory>
 
 #include "tolm/gfx/CSpriteLayer.h"
@@ -33,6 +34,10 @@ public:
     // the same size).
     void RequestDrawAll() { myDrawAllDue = true; }
 
+    // Frames drawn onto a screen buffer since start-up, by every screen layer there was:
+    // what a frame-rate readout counts.
+    static std::uint32_t GetFramesDrawn() { return ourFramesDrawn; }
+
 protected:
     void AddDirtyRects(CSprite* sprite) override;
     CSprite* GetDrawTarget() const override;
@@ -43,6 +48,8 @@ private:
     CGfxBuffer* myScreen = nullptr;  // the graphics task's screen buffer, not owned
     std::unique_ptr<CSprite> myScreenSprite;
     bool myDrawAllDue = false;
+
+    static inline std::uint32_t ourFramesDrawn = 0;
 };
 
 }  // namespace tolm

@@ -239,6 +239,12 @@ bool CConsole::IsCaseSensitive() const {
     return myCaseSensitive;
 }
 
+std::vector<std::string> CConsole::GetVariableNames() const {
+    std::vector<std::string> names;
+    for (const auto& variable : myVariables) names.push_back(variable.first);
+    return names;
+}
+
 std::map<std::string, CCommand*> CConsole::GetCommands() const {
     return myCommands;
 }

@@ -65,6 +65,8 @@ public:
     void SetVariable(const std::string& name, const std::string& text);
     // The empty text when there is no such variable.
     std::string GetVariable(const std::string& name) const;
+    // Names of the variables held, as stored (upper case unless case-sensitive).
+    std::vector<std::string> GetVariableNames() const;
 
     // Position of `delimiter` at or after `start` outside double-quoted text; an unclosed
     // quote hides every later delimiter. npos when there is none.

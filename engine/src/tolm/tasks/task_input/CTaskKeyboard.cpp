@@ -1,6 +1,7 @@
 #include "tolm/tasks/task_input/CTaskKeyboard.h"
 
 #include "tolm/inputdevice/CEventManager.h"
+#include "tolm/inputdevice/CTextInputFocus.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskRegistrar.h"
 #include "tolm/tasks/task_input/CBindCommand.h"
@@ -87,7 +88,11 @@ void CTaskKeyboard::RunBindings(int key, bool down) {
             commands.push_back(binding->GetCommand());
         }
     }
-    for (const std::string& command : commands) CKeyBinding::Run(command);
+    // A text field holding the keyboard (the console's command line) keeps typing from
+    // triggering the game's keys.
+    for (const std::string& command : commands) {
+        if (MayRunBinding(command)) CKeyBinding::Run(command);
+    }
 }
 
 bool CTaskKeyboard::IsKeyDown(int key) const {

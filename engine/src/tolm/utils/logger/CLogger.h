@@ -54,6 +54,7 @@ public:
     // The caller keeps owning the listener and must remove it before destroying it.
     void AddListener(CLogListener* listener);
     void RemoveListener(CLogListener* listener);
+    std::size_t GetListenerCount() const { return myListeners.size(); }
 
     CLogListenerForFile* GetDefaultListener() const { return myDefaultListener.get(); }
 

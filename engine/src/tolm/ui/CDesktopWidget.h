@@ -1,0 +1,30 @@
+// The root of the widget tree: one process-wide widget the size of the window. It keeps its
+// children inside itself and gives the drag tracker first look at every pointer event.
+// Created on first use and never deleted; it owns the widgets placed on it.
+#ifndef TOLM_UI_CDESKTOPWIDGET_H
+#define TOLM_UI_CDESKTOPWIDGET_H
+
+#include "tolm/ui/CWidget.h"
+
+namespace tolm::ui {
+
+class CDesktopWidget : public CWidget {
+public:
+    explicit CDesktopWidget(const types::rect& r = types::rect());
+
+    void HandleMouseEvent(const CMouseEvent& event) override;
+    // Shifts the rectangle inside the desktop, keeping its size, so that a window dragged
+    // against an edge stops there whole; only what is larger than the desktop is cut.
+    types::rect FitChildRect(const types::rect& r) const override;
+
+    // Takes the size of the window as last reported to the event manager, or else of the
+    // screen buffer; keeps its size when neither is known.
+    void FitToScreen();
+};
+
+// The process-wide desktop, sized to the screen when it is created.
+CDesktopWidget* Desktop();
+
+}  // namespace tolm::ui
+
+#endif

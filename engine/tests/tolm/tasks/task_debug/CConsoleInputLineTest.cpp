@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/TestFiles.h"
+#include "tolm/tasks/task_debug/CConsoleInputLine.h"
+
+namespace tolm {
+namespace {
+
+constexpr int kBackspace = 8, kTab = 9, kReturn = 13, kDelete = 127, kUp = 273, kDown = 274,
+              kRight = 275, kLeft = 276, kHome = 278, kEnd = 279;
+
+void Type(CConsoleInputLine& line, const std::string& text) {
+    for (char c : text) line.OnCharacter(static_cast<unsigned char>(c));
+}
+
+TEST(ConsoleInputLine, EditingKeys) {
+    CConsoleInputLine line("");
+    Type(line, "a = 5");
+    line.OnKey(kLeft);
+    line.OnKey(kBackspace);  // the blank before 5
+    line.OnKey(kHome);
+    line.OnKey(kDelete);
+    Type(line, "b");
+    line.OnKey(kEnd);
+    line.OnKey(kRight);  // at the end already
+    Type(line, "0");
+    line.OnCharacter(0xe9);  // not printable ASCII
+    line.OnCharacter('\n');
+    EXPECT_EQ(line.GetText(), "b =50");
+    EXPECT_EQ(line.GetCursor(), 5u);
+    line.OnKey(kHome);
+    EXPECT_EQ(line.OnKey(kBackspace), CConsoleInputLine::kNothing);
+    EXPECT_EQ(line.OnKey(kLeft), CConsoleInputLine::kNothing);
+    EXPECT_EQ(line.OnKey(kReturn), CConsoleInputLine::kExecute);
+    EXPECT_EQ(line.TakeLine(), "b =50");
+    EXPECT_EQ(line.GetText(), "");
+
+    Type(line, std::string(CConsoleInputLine::kMaxLength + 10, 'x'));
+    EXPECT_EQ(line.GetText().size(), CConsoleInputLine::kMaxLength);
+}
+
+TEST(ConsoleInputLine, HistoryIsBoundedWalkedAndKeptInAFile) {
+    test::CTempDir dir;
+    const std::string file = dir.File("history.txt");
+    {
+        CConsoleInputLine line(file);
+        for (int i = 0; i < 105; ++i) {
+            Type(line, "line " + std::to_string(i));
+            line.TakeLine();
+        }
+        Type(line, "   ");
+        line.TakeLine();  // blank: not kept
+        Type(line, "line 104");
+        line.TakeLine();  // a repeat of the latest: not kept twice
+        EXPECT_EQ(line.GetHistory().size(), CConsoleInputLine::kHistorySize);
+    }
+    CConsoleInputLine line(file);
+    ASSERT_EQ(line.GetHistory().size(), CConsoleInputLine::kHistorySize);
+    EXPECT_EQ(line.GetHistory().front(), "line 5");
+    Type(line, "draft");
+    line.OnKey(kUp);
+    EXPECT_EQ(line.GetText(), "line 104");
+    line.OnKey(kUp);
+    EXPECT_EQ(line.GetText(), "line 103");
+    line.OnKey(kDown);
+    line.OnKey(kDown);
+    EXPECT_EQ(line.GetText(), "draft");
+    line.OnKey(kDown);
+    EXPECT_EQ(line.GetText(), "draft");
+    for (int i = 0; i < 200; ++i) line.OnKey(kUp);
+    EXPECT_EQ(line.GetText(), "line 5");
+}
+
+TEST(ConsoleInputLine, MissingOrGarbageHistoryFile) {
+    test::CTempDir dir;
+    CConsoleInputLine missing(dir.File("none.txt"));
+    EXPECT_TRUE(missing.GetHistory().empty());
+    missing.OnKey(kUp);
+    EXPECT_EQ(missing.GetText(), "");
+    test::WriteFile(dir.File("garbage.txt"),
+                    std::string("\r\n\0\x01 ok\r\n", 9) + std::string(5000, 'y'));
+    CConsoleInputLine garbage(dir.File("garbage.txt"));
+    ASSERT_EQ(garbage.GetHistory().size(), 2u);
+    EXPECT_EQ(garbage.GetHistory().back().size(), CConsoleInputLine::kMaxLength);
+}
+
+TEST(ConsoleInputLine, Completion) {
+    const std::vector<std::string> names = {"STARTTASK", "STOPTASK", "STATUS", "QUIT", "A"};
+    const struct {
+        const char* typed;
+        const char* completed;
+        std::size_t matches;
+    } cases[] = {
+        {"star", "starttask", 1},
+        {"STA", "STA", 2},  // starttask and status agree on no more
+        {"s", "st", 3},
+        {"x = qu", "x = quit", 1},
+        {"zz", "zz", 0},
+        {"", "", 0},
+        {"a", "a", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        CConsoleInputLine line("");
+        line.SetCompletionNames(names);
+        Type(line, c.typed);
+        line.OnKey(kTab);
+        EXPECT_EQ(line.GetText(), c.completed);
+        EXPECT_EQ(line.GetLastMatches().size(), c.matches);
+        EXPECT_EQ(line.GetCursor(), line.GetText().size());
+    }
+}
+
+}  // namespace
+}  // namespace tolm
