@@ -1,10 +1,11 @@
-// Cost of the runtime core's hot paths: one main-loop pass over ten trivial tasks, and one
-// typical script line in the process-wide console. Log output is detached from the file
-// while measuring (the logger still formats and splits every line, but nothing is
-// written), so the figures are the interpreter's and the factory's own cost.
+// Cost of the runtime core's hot paths: one main-loop pass over ten trivial tasks, typical
+// script lines in the process-wide console, and deeply nested lines. Log output is detached
+// from the file while measuring (the logger still formats and splits every line, but
+// nothing is written), so the figures are the interpreter's and the factory's own cost.
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
@@ -62,6 +63,17 @@ void BM_RoutedLine(benchmark::State& state) {
     RunLine(state, "Audio::PlayEffect( \"data/sfx/fan_hit.wav\" );");
 }
 BENCHMARK(BM_RoutedLine);
+
+// A line of k nested brackets, assignments inside and outside them: its cost must grow
+// with its length, not with two to the power of k.
+void BM_NestedAssignmentLine(benchmark::State& state) {
+    std::string line = "flag =8 h2 ech (";
+    for (int i = 0; i < state.range(0); ++i) line += "/ = ()e =(/h (";
+    line += ")";
+    state.counters["bytes"] = static_cast<double>(line.size());
+    RunLine(state, line.c_str());
+}
+BENCHMARK(BM_NestedAssignmentLine)->Arg(8)->Arg(16)->Arg(32)->Arg(64);
 
 }  // namespace
 

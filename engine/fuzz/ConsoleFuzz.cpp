@@ -12,12 +12,17 @@ namespace {
 
 class CEchoCommand : public tolm::CCommand {
 public:
+    static constexpr std::size_t kMaxAnswer = 256;
+
     std::string Execute(tolm::CParameterList& parameters) override {
         std::string result;
         for (std::size_t i = 0; i < parameters.Size(); ++i) {
             result += parameters.GetString(i);
             result += std::to_string(parameters.GetNumber(i));
         }
+        // Unbounded, "a = echo(a, a)" would double a variable on every line: growth of
+        // this command's making, not the console's.
+        if (result.size() > kMaxAnswer) result.resize(kMaxAnswer);
         return result;
     }
     std::string Execute() override { return "echo"; }

@@ -1,36 +1,115 @@
 #include "tolm/inputdevice/CEventManager.h"
 
-#include <vector>
-
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 
 namespace tolm {
 
 void CEventManager::AddScreenListener(CScreenListener* listener) {
-    if (listener != nullptr) myScreenListeners.insert(listener);
+    myScreenListeners.Add(listener);
 }
 
 void CEventManager::RemoveScreenListener(CScreenListener* listener) {
-    myScreenListeners.erase(listener);
+    myScreenListeners.Remove(listener);
+}
+
+void CEventManager::AddKeyboardListener(CKeyboardListener* listener) {
+    myKeyboardListeners.Add(listener);
+}
+
+void CEventManager::RemoveKeyboardListener(CKeyboardListener* listener) {
+    myKeyboardListeners.Remove(listener);
+}
+
+void CEventManager::AddMouseListener(CMouseEventListener* listener) {
+    myMouseListeners.Add(listener);
+}
+
+void CEventManager::RemoveMouseListener(CMouseEventListener* listener) {
+    myMouseListeners.Remove(listener);
+}
+
+void CEventManager::SetCursorHandler(CCursorHandler* handler) {
+    myCursorHandler = handler;
+}
+
+void CEventManager::ClearCursorHandler(const CCursorHandler* handler) {
+    if (myCursorHandler == handler) myCursorHandler = nullptr;
+}
+
+void CEventManager::KeyDown(int key) {
+    myKeyboardListeners.Walk([key](CKeyboardListener* listener) {
+        listener->OnKeyDown(key);
+        return true;
+    });
+}
+
+void CEventManager::KeyUp(int key) {
+    myKeyboardListeners.Walk([key](CKeyboardListener* listener) {
+        listener->OnKeyUp(key);
+        return true;
+    });
+}
+
+void CEventManager::Character(std::uint16_t unicode) {
+    if (unicode == 0) return;
+    myKeyboardListeners.Walk([unicode](CKeyboardListener* listener) {
+        listener->OnCharacter(unicode);
+        return true;
+    });
+}
+
+void CEventManager::MouseMoved(int x, int y) {
+    myMouseListeners.Walk([x, y](CMouseEventListener* listener) {
+        listener->OnPointerMoved(x, y);
+        return true;
+    });
+}
+
+void CEventManager::ButtonDown(int mask) {
+    myMouseListeners.Walk([mask](CMouseEventListener* listener) {
+        listener->OnButtonPressed(mask);
+        return true;
+    });
+}
+
+void CEventManager::ButtonUp(int mask) {
+    myMouseListeners.Walk([mask](CMouseEventListener* listener) {
+        listener->OnButtonReleased(mask);
+        return true;
+    });
 }
 
 void CEventManager::Activity(bool gained) {
-    // A listener may unregister itself (or another) while being told.
-    const std::vector<CScreenListener*> listeners(myScreenListeners.begin(),
-                                                  myScreenListeners.end());
-    for (CScreenListener* listener : listeners) {
-        if (myScreenListeners.count(listener) != 0) listener->OnActivityChanged(gained);
-    }
+    myScreenListeners.Walk([gained](CScreenListener* listener) {
+        listener->OnActivityChanged(gained);
+        return true;
+    });
 }
 
 void CEventManager::Resize(int width, int height) {
     myWidth = width;
     myHeight = height;
-    const std::vector<CScreenListener*> listeners(myScreenListeners.begin(),
-                                                  myScreenListeners.end());
-    for (CScreenListener* listener : listeners) {
-        if (myScreenListeners.count(listener) != 0) listener->OnResize(width, height);
-    }
+    myScreenListeners.Walk([width, height](CScreenListener* listener) {
+        listener->OnResize(width, height);
+        return true;
+    });
+}
+
+void CEventManager::ShowCursor() {
+    if (myCursorHandler != nullptr) myCursorHandler->ShowCursor();
+}
+
+void CEventManager::HideCursor() {
+    if (myCursorHandler != nullptr) myCursorHandler->HideCursor();
+}
+
+void CEventManager::SetCursor(int kind) {
+    if (myCursorHandler != nullptr) myCursorHandler->SetCursor(kind);
+}
+
+int CEventManager::ButtonMask(int button) {
+    if (button < 1 || button > 5) return 0;
+    return 1 << (button - 1);
 }
 
 CEventManager& EventManager() {

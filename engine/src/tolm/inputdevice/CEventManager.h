@@ -1,11 +1,18 @@
-// The process-wide hub that fans window and input events out to registered listeners.
-// It owns none of its listeners. This is the screen-listener part; keyboard, mouse and
-// cursor handling join it with the event task.
+// The process-wide hub that fans window and input events out to registered listeners:
+// the event task calls its entry points, and screen, keyboard and mouse listeners receive
+// them in the order they registered. It also forwards cursor requests to the cursor
+// handler (the event task while it runs). It owns none of its listeners nor the handler;
+// each must unregister before it is destroyed. Any listener may unregister itself or
+// another one while it is being called.
 #ifndef TOLM_INPUTDEVICE_CEVENTMANAGER_H
 #define TOLM_INPUTDEVICE_CEVENTMANAGER_H
 
-#include <set>
+#include <cstdint>
 
+#include "tolm/inputdevice/CCursorHandler.h"
+#include "tolm/inputdevice/CKeyboardListener.h"
+#include "tolm/inputdevice/CListenerList.h"
+#include "tolm/inputdevice/CMouseEventListener.h"
 #include "tolm/inputdevice/CScreenListener.h"
 
 namespace tolm {
@@ -19,18 +26,49 @@ public:
     // A null listener is ignored; adding one twice keeps one registration.
     void AddScreenListener(CScreenListener* listener);
     void RemoveScreenListener(CScreenListener* listener);
+    void AddKeyboardListener(CKeyboardListener* listener);
+    void RemoveKeyboardListener(CKeyboardListener* listener);
+    void AddMouseListener(CMouseEventListener* listener);
+    void RemoveMouseListener(CMouseEventListener* listener);
 
-    // Event entry points: each informs every screen listener (ordered by address).
+    // One handler at a time; a new one replaces the old.
+    void SetCursorHandler(CCursorHandler* handler);
+    // Clears the handler only when it is this one, so a second event task stopping does
+    // not take the cursor away from the first.
+    void ClearCursorHandler(const CCursorHandler* handler);
+    CCursorHandler* GetCursorHandler() const { return myCursorHandler; }
+
+    // Event entry points.
+    void KeyDown(int key);
+    void KeyUp(int key);
+    // A typed character; 0 (no character) is not passed on.
+    void Character(std::uint16_t unicode);
+    void MouseMoved(int x, int y);
+    void ButtonDown(int mask);
+    void ButtonUp(int mask);
     void Activity(bool gained);
+    // Stores the size, then tells every screen listener.
     void Resize(int width, int height);
+
+    // Forwarded to the cursor handler; nothing happens without one.
+    void ShowCursor();
+    void HideCursor();
+    void SetCursor(int kind);
 
     int GetWidth() const { return myWidth; }
     int GetHeight() const { return myHeight; }
 
+    // Button number (1 left, 2 middle, 3 right, 4 and 5 the wheel) to its mask bit; any
+    // other number gives 0.
+    static int ButtonMask(int button);
+
 private:
     int myWidth = 0;
     int myHeight = 0;
-    std::set<CScreenListener*> myScreenListeners;
+    CListenerList<CScreenListener> myScreenListeners;
+    CListenerList<CKeyboardListener> myKeyboardListeners;
+    CListenerList<CMouseEventListener> myMouseListeners;
+    CCursorHandler* myCursorHandler = nullptr;
 };
 
 // The process-wide event manager, created on first use and never deleted.

@@ -1,5 +1,7 @@
 #include "tolm/tasks/CConsole.h"
 
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -32,6 +34,62 @@ bool IsNumberText(const std::string& text) {
     return text.find_first_not_of("0123456789.+-") == std::string::npos;
 }
 
+// Reads up to the next "\n" (a "\r" before it dropped) and keeps at most one byte more
+// than a script line may hold, so an endless line costs no memory. False at the end.
+bool ReadScriptLine(std::streambuf& in, std::string& line) {
+    line.clear();
+    int c = in.sbumpc();
+    if (c == std::char_traits<char>::eof()) return false;
+    bool full = false;
+    for (; c != std::char_traits<char>::eof() && c != '\n'; c = in.sbumpc()) {
+        if (line.size() < CConsole::kMaxScriptLine + 1) {
+            line.push_back(static_cast<char>(c));
+        } else {
+            full = true;
+        }
+    }
+    if (!full && !line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+// First double quote in [from, before), or npos.
+std::string::size_type FindQuoteBefore(const std::string& text, std::string::size_type from,
+                                       std::string::size_type before) {
+    if (from >= before) return std::string::npos;
+    const void* quote = std::memchr(text.data() + from, '"', before - from);
+    if (quote == nullptr) return std::string::npos;
+    return static_cast<const char*>(quote) - text.data();
+}
+
+// The parameter list's brackets: the first "(" and the last ")" after it.
+struct Brackets {
+    std::string::size_type open = std::string::npos;
+    std::string::size_type close = std::string::npos;
+    bool Found() const { return open != std::string::npos; }
+    bool Encloses(std::string::size_type at) const { return Found() && open < at && at < close; }
+};
+
+Brackets FindBrackets(const std::string& line) {
+    Brackets brackets;
+    const auto open = line.find('(');
+    if (open == std::string::npos) return brackets;
+    const auto close = line.rfind(')');
+    // A ")" before the first "(" encloses nothing.
+    if (close == std::string::npos || close < open) return brackets;
+    brackets.open = open;
+    brackets.close = close;
+    return brackets;
+}
+
+// "name = rest(...)": an assignment whose right-hand side holds the whole parameter list.
+bool AssignsCall(const std::string& line) {
+    const Brackets brackets = FindBrackets(line);
+    if (!brackets.Found()) return false;
+    const auto equals = CConsole::FindOutsideQuotes(line, "=");
+    if (equals == std::string::npos || equals > brackets.open) return false;
+    return line.find_first_not_of(" \t") < equals;
+}
+
 double ReadNumber(const std::string& text) {
     std::istringstream in(text);
     double value = 0.0;
@@ -58,15 +116,17 @@ std::string::size_type CConsole::FindOutsideQuotes(const std::string& text,
     if (delimiter.empty()) return npos;
     auto found = text.find(delimiter, start);
     if (found == npos) return npos;
-    auto open = text.find('"', start);
-    if (open == npos || open > found) return found;
+    // Quote searches stop at the delimiter, so that splitting a long line into many pieces
+    // does not scan to a far-away quote once per piece.
+    auto open = FindQuoteBefore(text, start, found);
+    if (open == npos) return found;
     auto close = text.find('"', open + 1);
     while (open < found) {
         if (close == npos || close > found) {
             found = text.find(delimiter, found + 1);
             if (found == npos) return npos;
         } else {
-            open = text.find('"', close + 1);
+            open = FindQuoteBefore(text, close + 1, found);
             if (open == npos) break;
             close = text.find('"', open + 1);
         }
@@ -77,16 +137,16 @@ std::string::size_type CConsole::FindOutsideQuotes(const std::string& text,
 std::vector<std::string> CConsole::Split(const std::string& text, const std::string& delimiter,
                                          std::size_t maxCount) {
     std::vector<std::string> pieces;
-    std::string rest = text;
+    std::string::size_type from = 0;
     std::size_t consumed = 0;
     while (maxCount == 0 || consumed + 1 < maxCount) {
-        const auto at = FindOutsideQuotes(rest, delimiter);
+        const auto at = FindOutsideQuotes(text, delimiter, from);
         if (at == std::string::npos) break;
-        if (at != 0) pieces.push_back(rest.substr(0, at));
-        rest.erase(0, at + delimiter.size());
+        if (at != from) pieces.push_back(text.substr(from, at - from));
+        from = at + delimiter.size();
         ++consumed;
     }
-    if (!rest.empty()) pieces.push_back(rest);
+    if (from < text.size()) pieces.push_back(text.substr(from));
     return pieces;
 }
 
@@ -96,6 +156,9 @@ std::string CConsole::Execute(const std::string& line, bool /*echo*/) {
 
     if (IsCompoundLine(line)) return ExecuteCompound(line);
     const std::string name = Trim(GetCommandName(line));
+    // The right-hand side evaluates the parameters itself; evaluating them here as well
+    // would run every nested command twice, and twice again at each level of nesting.
+    if (AssignsCall(line) && FindCommand(name) == nullptr) return Evaluate(line, name);
     // Parameters are evaluated before the lookup, so nested commands run even when the
     // outer name turns out to be a variable or nothing at all.
     std::unique_ptr<CParameterList> parameters = ParseParameters(line);
@@ -105,16 +168,33 @@ std::string CConsole::Execute(const std::string& line, bool /*echo*/) {
 }
 
 std::string CConsole::ExecuteFile(const std::string& fileName) {
+    std::error_code error;
+    const auto type = std::filesystem::status(fileName, error).type();
+    if (type == std::filesystem::file_type::not_found) return std::string();
+    // Devices and pipes may never end (or never start), and a directory is no script.
+    if (type != std::filesystem::file_type::regular) {
+        Logger().Error() << "[ERROR] Not loading " << fileName << ": not a regular file\n";
+        return std::string();
+    }
     std::ifstream in(fileName);
-    if (!in) return std::string();
+    if (!in) {
+        Logger().Error() << "[ERROR] Not loading " << fileName << ": it cannot be read\n";
+        return std::string();
+    }
     if (ourScriptDepth >= kMaxScriptDepth) {
         Logger().Error() << "[ERROR] Scripts nested deeper than " << kMaxScriptDepth
                          << " levels, not loading " << fileName << "\n";
         return std::string();
     }
     CDepthGuard depth(ourScriptDepth);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string line;
+    for (int number = 1; ReadScriptLine(*in.rdbuf(), line); ++number) {
+        if (line.size() > kMaxScriptLine) {
+            line.resize(kMaxScriptLine);
+            Logger().Warning() << "[WARNING] Line " << number << " of " << fileName
+                               << " is longer than " << kMaxScriptLine
+                               << " bytes, the rest of it is ignored\n";
+        }
         Execute(line, false);
     }
     return std::string();
@@ -122,7 +202,9 @@ std::string CConsole::ExecuteFile(const std::string& fileName) {
 
 std::string CConsole::Evaluate(const std::string& line, const std::string& /*name*/) {
     const auto equals = FindOutsideQuotes(line, "=");
-    if (equals == std::string::npos) {
+    // An "=" inside the brackets belongs to a parameter, which has already run; assigning
+    // the text after it would run the rest of the parameters again.
+    if (equals == std::string::npos || FindBrackets(line).Encloses(equals)) {
         const std::string key = Trim(line);
         if (FindVariable(key) != nullptr) return GetVariable(key);
         return key;
@@ -231,13 +313,12 @@ std::string CConsole::GetVariable(const std::string& name) const {
 }
 
 std::unique_ptr<CParameterList> CConsole::ParseParameters(const std::string& line) {
-    const auto open = line.find('(');
-    const auto close = line.rfind(')');
-    // A ")" before the first "(" encloses nothing.
-    if (open == std::string::npos || close == std::string::npos || close < open) return nullptr;
+    const Brackets brackets = FindBrackets(line);
+    if (!brackets.Found()) return nullptr;
 
     auto parameters = std::make_unique<CParameterList>();
-    for (const std::string& piece : Split(line.substr(open + 1, close - open - 1), ",")) {
+    const auto inner = line.substr(brackets.open + 1, brackets.close - brackets.open - 1);
+    for (const std::string& piece : Split(inner, ",")) {
         std::string value = Trim(Execute(piece, false));
         if (!value.empty() && !IsNumberText(value)) {
             if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {

@@ -24,6 +24,9 @@ public:
     // Lines nested deeper than this (parentheses, chained assignments, routes) answer the
     // empty text without running; no real line comes near it.
     static constexpr int kMaxLineDepth = 200;
+    // Script lines longer than this are cut, with a log line, so a file with an endless
+    // line cannot exhaust memory.
+    static constexpr std::size_t kMaxScriptLine = 64 * 1024;
 
     CConsole();
     virtual ~CConsole();
@@ -31,8 +34,9 @@ public:
     CConsole& operator=(const CConsole&) = delete;
 
     virtual std::string Execute(const std::string& line, bool echo = false);
-    // Runs every line of a text file (CR before LF dropped); answers are discarded. A file
-    // that cannot be opened runs nothing and is not reported.
+    // Runs every line of a regular text file (CR before LF dropped); answers are discarded.
+    // A missing file runs nothing and is not reported; anything else that is not a readable
+    // regular file (a directory, a device, a pipe) is refused with a log line.
     virtual std::string ExecuteFile(const std::string& fileName);
     // A line that names no command: an assignment, a variable's value, or the line itself.
     virtual std::string Evaluate(const std::string& line, const std::string& name);

@@ -1,6 +1,10 @@
 // The interpreter's parsing and routing: quote-aware splitting, parameter kinds, variables,
 // compound lines, comments, namespaces and Name:: routes, with the exact answer texts.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "support/TestFiles.h"
 #include "tolm/tasks/CBoundVariable.h"
@@ -242,7 +246,7 @@ TEST_F(CConsoleTest, ScriptsRunEveryLineDropCarriageReturnsAndStopAtTheDepthLimi
     EXPECT_EQ(myConsole.Execute("a; b"), "1\n2\n");
     EXPECT_EQ(myProbe.myParameters.GetNumber(0), 1);
     EXPECT_EQ(myConsole.ExecuteFile(dir.File("missing.txt")), "");
-    EXPECT_EQ(myConsole.ExecuteFile(dir.Path().string()), "");  // a directory
+    EXPECT_TRUE(myLog->Lines().empty());
 
     const std::string self = dir.File("self.txt");
     WriteFile(self, "count = probe()\nload(\"" + self + "\")\n");
@@ -261,6 +265,71 @@ TEST_F(CConsoleTest, DeeplyNestedLinesEndWithoutRunning) {
     myConsole.Execute(line);
     // Only the outer levels ran; the innermost reached the limit and answered nothing.
     EXPECT_EQ(myProbe.myCalls, CConsole::kMaxLineDepth);
+}
+
+TEST_F(CConsoleTest, ScriptsAreRegularFilesWithLinesOfBoundedLength) {
+    CTempDir dir;
+    const std::string fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // opening it to read would wait for a writer
+    for (const std::string& path : {dir.Path().string(), fifo, std::string("/dev/zero")}) {
+        SCOPED_TRACE(path);
+        myLog->Clear();
+        EXPECT_EQ(myConsole.ExecuteFile(path), "");
+        EXPECT_EQ(myLog->Lines(),
+                  (Lines{"[ERROR] Not loading " + path + ": not a regular file\n"}));
+    }
+
+    // Exactly the limit (its CR dropped) is whole; one byte more is cut.
+    const std::string limit(CConsole::kMaxScriptLine - 4, 'x');
+    WriteFile(dir.File("long.txt"), "a = " + limit + "\r\nb = " + limit + "yz\nc = 1\n");
+    myLog->Clear();
+    myConsole.ExecuteFile(dir.File("long.txt"));
+    EXPECT_EQ(myConsole.GetVariable("a"), limit);
+    EXPECT_EQ(myConsole.GetVariable("b"), limit);
+    EXPECT_EQ(myConsole.GetVariable("c"), "1");
+    EXPECT_EQ(myLog->Lines(), (Lines{"[WARNING] Line 2 of " + dir.File("long.txt") +
+                                     " is longer than 65536 bytes, the rest of it is ignored\n"}));
+
+    WriteFile(dir.File("locked.txt"), "locked = 1\n");
+    std::filesystem::permissions(dir.File("locked.txt"), std::filesystem::perms::none);
+    if (!std::ifstream(dir.File("locked.txt"))) {  // a privileged user reads it anyway
+        myLog->Clear();
+        myConsole.ExecuteFile(dir.File("locked.txt"));
+        EXPECT_EQ(myLog->Lines(), (Lines{"[ERROR] Not loading " + dir.File("locked.txt") +
+                                         ": it cannot be read\n"}));
+    }
+}
+
+// Each nested command runs once, so the work of a line grows with its length, not with
+// two to the power of its nesting depth.
+TEST_F(CConsoleTest, NestedCommandsRunOnceAtEveryDepth) {
+    const int depth = 40;
+    std::string assigned = "probe()", enclosed = "probe()";
+    for (int i = 0; i < depth; ++i) {
+        assigned = "x = probe(" + assigned + ")";
+        enclosed = "probe(y = " + enclosed + ")";
+    }
+    EXPECT_EQ(myConsole.Execute(assigned), "probed");
+    EXPECT_EQ(myProbe.myCalls, depth + 1);
+    EXPECT_EQ(myConsole.Execute(enclosed), "probed");
+    EXPECT_EQ(myProbe.myCalls, 2 * depth + 2);
+    EXPECT_EQ(myConsole.GetVariable("y"), "probed");
+
+    // The right-hand side alone runs the nested command, and the assignment keeps its answer.
+    EXPECT_EQ(myConsole.Execute("z = inner(probe(7), 2)"), "from inner");
+    EXPECT_EQ(myProbe.myCalls, 2 * depth + 3);
+    EXPECT_EQ(Describe(myInner.myParameters), (Lines{"s probed", "n 2"}));
+    // An "=" inside the brackets is the parameter's: the line stays a literal.
+    EXPECT_EQ(myConsole.Execute("unknown(w = inner())"), "unknown(w = inner())");
+    EXPECT_EQ(myInner.myCalls, 2);
+    EXPECT_EQ(myConsole.GetVariable("w"), "from inner");
+
+    std::string scaling = "flag =8 h2 ech (";
+    for (int i = 0; i < 20; ++i) scaling += "/ = ()e =(/h (";
+    EXPECT_EQ(myConsole.Execute(scaling + ")"), scaling.substr(6) + ")");
+    // Many pieces and a far-away quote: each piece's search stops at its own delimiter.
+    EXPECT_EQ(myConsole.Execute("probe(" + std::string(200000, ',') + "\")"), "probed");
+    EXPECT_EQ(Describe(myProbe.myParameters), (Lines{"s \""}));
 }
 
 }  // namespace

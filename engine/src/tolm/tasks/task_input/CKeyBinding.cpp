@@ -1,0 +1,11 @@
+#include "tolm/tasks/task_input/CKeyBinding.h"
+
+#include "tolm/tasks/CConsoleHolder.h"
+
+namespace tolm {
+
+void CKeyBinding::Run(const std::string& command) {
+    GetConsole()->Execute(command, false);
+}
+
+}  // namespace tolm
