@@ -19,6 +19,7 @@ public:
     static constexpr int kOptionRawCopy = 0;          // bool: blits onto this buffer copy pixels
     static constexpr int kOptionZoomSmoothing = 1;    // int, process-wide
     static constexpr int kOptionRotateSmoothing = 2;  // int, process-wide
+    static constexpr int kOptionColorKey = 3;         // bool: false drops the colour key for good
 
     virtual ~CGfxBuffer() = default;
     virtual bool IsPermanent() const = 0;

@@ -27,11 +27,7 @@ CSprite::CSprite(CGfxBuffer* image) : myImage(image), mySource(image) {
     if (image == nullptr) return;
     myImageRect = image->GetRect();
     myShowsScreen = image == Gfx::GetScreen();
-    if (!myShowsScreen) {
-        myBackground =
-            Gfx::NewBuffer(image->GetWidth(), image->GetHeight(), types::kColorKeyMagenta);
-        myHasBackground = true;
-    }
+    if (!myShowsScreen) ReplaceBackground(image->GetWidth(), image->GetHeight());
 }
 
 CSprite::~CSprite() {
@@ -227,6 +223,9 @@ void CSprite::DrawPart(CSprite* target, const types::rect& r) {
 void CSprite::ReplaceBackground(int w, int h) {
     if (myHasBackground) Gfx::FreeImage(myBackground);
     myBackground = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
+    // A restore puts back every pixel it saved: with the key, magenta pixels of the screen
+    // (an alpha blend can make one) would stay behind, and the keyed copy is slower too.
+    myBackground->SetOption(CGfxBuffer::kOptionColorKey, CAnyContainer("0"));
     myHasBackground = true;
 }
 

@@ -90,8 +90,9 @@ TEST_F(SpriteFactoryTest, LayersComeFromTheirTypeNameButTheScreenLayerIsNotHande
     EXPECT_EQ(layer->GetZ(), 3);
     EXPECT_EQ(layer->GetX(), 1);
     EXPECT_EQ(layer->GetLayer(), CScreenLayer::Get());
-    // No module registered text sprites here: the file still gives a sprite.
-    EXPECT_EQ(Load("text.xml", "<T type=\"sprite_text\" />\n")->GetType(), 0);
+    // Text and animated sprites come from the creators their modules registered.
+    EXPECT_EQ(Load("text.xml", "<T type=\"sprite_text\" ></T>\n")->GetType(), 3);
+    EXPECT_EQ(Load("anim.xml", "<A type=\"sprite_animated\" ></A>\n")->GetType(), 4);
 
     // The caller owns what it gets, and deletes it: never the process-wide screen layer.
     CLogCapture log;

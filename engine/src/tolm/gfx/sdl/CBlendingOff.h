@@ -13,16 +13,18 @@ class CBlendingOff {
 public:
     explicit CBlendingOff(SDL_Surface* surface)
         : mySurface(surface),
-          myAlphaFlags(surface->flags & (SDL_SRCALPHA | SDL_RLEACCEL)),
+          myAlphaFlags(surface->flags & SDL_SRCALPHA),
           myAlpha(surface->format->alpha),
-          myKeyFlags(surface->flags & (SDL_SRCCOLORKEY | SDL_RLEACCEL)),
-          myKey(surface->format->colorkey) {
+          myKeyFlags(surface->flags & SDL_SRCCOLORKEY),
+          myKey(surface->format->colorkey),
+          myRle((surface->flags & (SDL_RLEACCEL | SDL_RLEACCELOK)) ? SDL_RLEACCEL : 0) {
         SDL_SetAlpha(mySurface, 0, 255);
         SDL_SetColorKey(mySurface, 0, 0);
     }
     ~CBlendingOff() {
-        SDL_SetAlpha(mySurface, myAlphaFlags, myAlpha);
-        SDL_SetColorKey(mySurface, myKeyFlags, myKey);
+        // In this order, so that clearing an absent key does not drop the alpha's encoding.
+        SDL_SetColorKey(mySurface, myKeyFlags | myRle, myKey);
+        SDL_SetAlpha(mySurface, myAlphaFlags | myRle, myAlpha);
     }
     CBlendingOff(const CBlendingOff&) = delete;
     CBlendingOff& operator=(const CBlendingOff&) = delete;
@@ -33,6 +35,7 @@ private:
     Uint8 myAlpha;
     Uint32 myKeyFlags;
     Uint32 myKey;
+    Uint32 myRle;
 };
 
 }  // namespace tolm

@@ -69,8 +69,28 @@ void RawCopy(SDL_Surface* from, const SDL_Rect& src, SDL_Surface* to, const SDL_
     const SDL_PixelFormat* t = to->format;
     const bool sameFormat = f->Rmask == t->Rmask && f->Gmask == t->Gmask && f->Bmask == t->Bmask &&
                             f->Amask == t->Amask;
+    // The key still hides a keyed picture's background (glyphs drawn into a text picture):
+    // its pixels are not copied. Pictures with an alpha channel carry it over as it is.
+    const bool keyed = (from->flags & SDL_SRCCOLORKEY) != 0 && f->Amask == 0;
+    const Uint32 colourBits = f->Rmask | f->Gmask | f->Bmask;
+    const Uint32 key = f->colorkey & colourBits;
+    // A keyed picture into an alpha picture of the same colour layout (text drawn with a
+    // font file): opaque pixels only gain the full alpha.
+    const bool sameColours = f->Rmask == t->Rmask && f->Gmask == t->Gmask && f->Bmask == t->Bmask;
     for (int row = 0; row < src.h; ++row) {
-        if (sameFormat) {
+        if (keyed && sameColours) {
+            const auto* in =
+                reinterpret_cast<const Uint32*>(static_cast<const std::uint8_t*>(from->pixels) +
+                                                (src.y + row) * from->pitch + src.x * 4);
+            auto* out = reinterpret_cast<Uint32*>(static_cast<std::uint8_t*>(to->pixels) +
+                                                  (dst.y + row) * to->pitch + dst.x * 4);
+            for (int column = 0; column < src.w; ++column) {
+                const Uint32 colour = in[column] & colourBits;
+                if (colour != key) out[column] = colour | t->Amask;
+            }
+            continue;
+        }
+        if (sameFormat && !keyed) {
             const auto* in = static_cast<const std::uint8_t*>(from->pixels) +
                              (src.y + row) * from->pitch + src.x * 4;
             auto* out =
@@ -80,10 +100,32 @@ void RawCopy(SDL_Surface* from, const SDL_Rect& src, SDL_Surface* to, const SDL_
         }
         for (int column = 0; column < src.w; ++column) {
             Uint8 r, g, b, a;
-            SDL_GetRGBA(GetRawPixel(from, src.x + column, src.y + row), from->format, &r, &g, &b,
-                        &a);
+            const Uint32 pixel = GetRawPixel(from, src.x + column, src.y + row);
+            if (keyed && (pixel & colourBits) == key) continue;
+            SDL_GetRGBA(pixel, from->format, &r, &g, &b, &a);
             PutRawPixel(to, dst.x + column, dst.y + row, SDL_MapRGBA(to->format, r, g, b, a));
         }
+    }
+}
+
+// A blit that only copies pixels: no key, no alpha, the same 32-bit format on both sides.
+// Copied here row by row, since SDL's own copy writes past the cache, and the next blit (a
+// background saved from the screen) reads the same pixels back.
+bool IsPlainCopy(const SDL_Surface* from, const SDL_Surface* to) {
+    const SDL_PixelFormat* f = from->format;
+    const SDL_PixelFormat* t = to->format;
+    return (from->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA | SDL_RLEACCEL)) == 0 &&
+           (to->flags & SDL_RLEACCEL) == 0 && f->BytesPerPixel == 4 && t->BytesPerPixel == 4 &&
+           f->Rmask == t->Rmask && f->Gmask == t->Gmask && f->Bmask == t->Bmask &&
+           f->Amask == t->Amask && !SDL_MUSTLOCK(from) && !SDL_MUSTLOCK(to);
+}
+
+void CopyRows(SDL_Surface* from, const SDL_Rect& src, SDL_Surface* to, const SDL_Rect& dst) {
+    for (int row = 0; row < src.h; ++row) {
+        const auto* in = static_cast<const std::uint8_t*>(from->pixels) +
+                         (src.y + row) * from->pitch + src.x * 4;
+        auto* out = static_cast<std::uint8_t*>(to->pixels) + (dst.y + row) * to->pitch + dst.x * 4;
+        std::memmove(out, in, static_cast<std::size_t>(src.w) * 4);
     }
 }
 
@@ -249,7 +291,9 @@ CGfxBuffer* CGfxBufferSDL::Rotate(float angle) {
 
 void CGfxBufferSDL::SetAlpha(int alpha) {
     if (mySurface == nullptr) return;
-    SDL_SetAlpha(mySurface, SDL_SRCALPHA, static_cast<Uint8>(std::clamp(alpha, 0, 255)));
+    // Keep the run-length encoding a loaded picture was given.
+    const Uint32 rle = (mySurface->flags & (SDL_RLEACCEL | SDL_RLEACCELOK)) ? SDL_RLEACCEL : 0;
+    SDL_SetAlpha(mySurface, SDL_SRCALPHA | rle, static_cast<Uint8>(std::clamp(alpha, 0, 255)));
 }
 
 CGfxBuffer* CGfxBufferSDL::CreateBlank() {
@@ -276,6 +320,8 @@ bool CGfxBufferSDL::BlitArea(CGfxBufferSDL* target, const types::rect& src,
     ++ourBlitCount;
     if (target->myRawCopy) {
         RawCopy(mySurface, from, target->mySurface, to);
+    } else if (IsPlainCopy(mySurface, target->mySurface)) {
+        CopyRows(mySurface, from, target->mySurface, to);
     } else {
         SDL_UpperBlit(mySurface, &from, target->mySurface, &to);
     }
@@ -319,6 +365,12 @@ void CGfxBufferSDL::SetOption(int option, const CAnyContainer& value) {
         case kOptionRotateSmoothing:
             value.Get(ourRotateSmoothing);
             break;
+        case kOptionColorKey: {
+            bool keyed = true;
+            value.Get(keyed);
+            if (!keyed && mySurface != nullptr) SDL_SetColorKey(mySurface, 0, 0);
+            break;
+        }
         default:
             break;
     }

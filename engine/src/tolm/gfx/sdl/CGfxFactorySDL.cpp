@@ -81,7 +81,19 @@ CGfxBuffer* CGfxFactorySDL::LoadImage(const std::string& filename, const types::
         surface = Converted(loaded, loaded->format->alpha != 0 && loaded->format->Amask != 0);
         textures->AddNew(filename, surface, false);
     }
-    return new CGfxBufferSDL(surface, colorKey, filename);
+    auto* buffer = new CGfxBufferSDL(surface, colorKey, filename);
+    AccelerateDrawing(surface);
+    return buffer;
+}
+
+void CGfxFactorySDL::AccelerateDrawing(SDL_Surface* surface) {
+    if (surface == nullptr) return;
+    if (surface->format->Amask != 0 && (surface->flags & SDL_SRCALPHA) != 0) {
+        SDL_SetColorKey(surface, 0, 0);
+        SDL_SetAlpha(surface, SDL_SRCALPHA | SDL_RLEACCEL, surface->format->alpha);
+    } else if (surface->flags & SDL_SRCCOLORKEY) {
+        SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, surface->format->colorkey);
+    }
 }
 
 void CGfxFactorySDL::FreeImage(CGfxBuffer* buffer) {

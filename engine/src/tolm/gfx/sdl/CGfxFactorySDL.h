@@ -19,6 +19,12 @@ public:
     void FreeImage(CGfxBuffer* buffer) override;
     void ReleaseAll() override {}
 
+    // Run-length encodes a picture that is drawn from rather than drawn on: a keyed picture
+    // skips its runs of key colour, a picture with an alpha channel its transparent runs
+    // (SDL ignores the key of such pictures, and a key would keep them from the encoding,
+    // so it is dropped). Pixel access still works: it locks, and SDL decodes for the lock.
+    static void AccelerateDrawing(SDL_Surface* surface);
+
 private:
     SDL_Surface* CreateSurface(int w, int h) const;
 
