@@ -22,6 +22,7 @@ CLevelFlow::CLevelFlow(CGameArea& area, CApproachRules& rules, CLevelFlowView& v
 
 void CLevelFlow::ShowTitle() {
     myView.SetOverlay(TitleFile);
+    myView.ShowLevel(LevelProgress().myLevelIndex + 1);
     myScreenState = TitleShown;
 }
 
@@ -60,6 +61,7 @@ void CLevelFlow::StartLevel() {
     myView.Select(-1);
     myScoreAtLevelStart = myRules.GetScore();
     tolm::Logger() << "LevelScore " << myScoreAtLevelStart << std::endl;
+    myView.ShowLevel(LevelProgress().myLevelIndex + 1);
     myView.PlayCharacters("talk");
     myRules.SetApproachSteps(LevelProgress().myApproachSteps);
     myRules.BeginLevel();

@@ -28,6 +28,8 @@ public:
     // The outer characters jump to these centre x at once; the middle one never moves.
     virtual void JumpOuterCharacters(int leftX, int rightX) = 0;
     virtual void ShowScore(std::uint32_t score) = 0;
+    // The number of the level being played, counted from 1.
+    virtual void ShowLevel(int number) = 0;
 };
 
 }  // namespace game

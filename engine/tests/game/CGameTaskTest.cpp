@@ -1,124 +1,103 @@
 // The "game" task: created by the factory, owns one game from start to stop, passes its
-// messages to the area, pauses the game's clock, and keeps the level reached when restarted.
+// messages to the area, and keeps the level reached when started again.
 #include <gtest/gtest.h>
 
 #include "game/CGameTask.h"
 #include "game/CLevelTable.h"
-#include "game/FlowTestSupport.h"
+#include "game/GameFixture.h"
 #include "tolm/tasks/CConsoleHolder.h"
-#include "tolm/tasks/TaskTestSupport.h"
-#include "tolm/utils/timer/SystemTime.h"
 
 namespace game {
 namespace {
 
-using tolm::test::Factory;
-using tolm::test::Scheduler;
+using namespace test;
 
 class GameTaskTest : public tolm::test::CRuntimeTest {
 protected:
     void SetUp() override {
         CRuntimeTest::SetUp();
-        test::ResetLevelState();
-        myPrevious = CGameArea::SetDefaultPresentationFactory(test::CFlowPresentation::Factory());
+        ResetLevelState();
     }
     void TearDown() override {
         CRuntimeTest::TearDown();
-        CGameArea::SetDefaultPresentationFactory(myPrevious);
-        test::ResetLevelState();
+        ResetLevelState();
     }
-    CGameTask* StartGame(const std::string& name = "Game") {
+    static CGameTask* StartGame(const std::string& name) {
         EXPECT_TRUE(Factory().StartTask("game", name, 50, nullptr));
         return dynamic_cast<CGameTask*>(Factory().FindTask(name));
     }
-    static test::CFlowPresentation* ViewOf(CGameTask* task) {
-        return test::CFlowPresentation::Of(task->GetGame()->GetArea());
+    static CGfxHandler* ViewOf(CGameTask* task) {
+        return CGfxHandler::Of(task->GetGame()->GetArea());
     }
 
     tolm::CScopedManualTime myClock{1000};
-    CGameArea::PresentationFactory myPrevious;
 };
 
-TEST_F(GameTaskTest, StartsOnTheTitleAndASecondStartKeepsTheGame) {
-    CGameTask* task = StartGame();
+TEST_F(GameTaskTest, ShowsTheTitleKeepsItsGameOnASecondStartAndIgnoresMessagesWhenStopped) {
+    CGameTask* task = StartGame("Game");
     ASSERT_NE(task, nullptr);
     CGame* game = task->GetGame();
-    ASSERT_NE(game, nullptr);
+    ASSERT_NE(ViewOf(task), nullptr);
+    EXPECT_EQ(ViewOf(task)->GetFlow().GetScreenState(), CLevelFlow::TitleShown);
     EXPECT_TRUE(game->GetArea().IsStopped());
-    EXPECT_EQ(ViewOf(task)->myFlow.GetScreenState(), CLevelFlow::TitleShown);
     EXPECT_TRUE(task->PausesWhenInactive());
     EXPECT_TRUE(task->Start());
     EXPECT_EQ(task->GetGame(), game);
-}
 
-TEST_F(GameTaskTest, MessagesSelectTheLineReadAsANumber) {
-    const struct {
-        const char* text;
-        int line;
-    } cases[] = {{"1", 1},    {"  2", 2}, {"+2", 2}, {"0x", 0},  {"7", 7},           {"-5", -5},
-                 {"abc", -1}, {"", -1},   {" ", -1}, {"x2", -1}, {"99999999999", -1}};
-    CGameTask* task = StartGame();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        task->GetGame()->GetArea().SetSelectedLine(42);
-        EXPECT_TRUE(Factory().SendToTask("Game", c.text));
-        EXPECT_EQ(task->GetGame()->GetArea().GetSelectedLine(), c.line);
-    }
-    tolm::GetConsole()->Execute("Game::1", false);
-    EXPECT_EQ(task->GetGame()->GetArea().GetSelectedLine(), 1);
-}
-
-TEST_F(GameTaskTest, AStoppedTaskIgnoresMessagesAndUpdates) {
-    CGameTask* task = StartGame();
+    // The factory still routes to the stopped task by its name.
     Factory().StopTask("Game");
     EXPECT_EQ(task->GetGame(), nullptr);
     EXPECT_TRUE(Factory().SendToTask("Game", "2"));
     task->Update();
     task->OnPause();
     task->OnResume();
-    EXPECT_EQ(task->GetGame(), nullptr);
 }
 
-TEST_F(GameTaskTest, PausingTheTaskStopsTheGamesClock) {
-    CGameTask* task = StartGame();
-    test::CFlowPresentation* view = ViewOf(task);
-    view->myFlow.ButtonPressed(1);
-    view->myFlow.ButtonPressed(1);
+TEST_F(GameTaskTest, MessagesSelectTheLineReadAsANumber) {
+    const struct {
+        const char* text;
+        int line;
+    } cases[] = {{"1", 1},   {"  2", 2},  {"+2", 2}, {"0x", 0},  {"7", 7},
+                 {"-5", -5}, {"abc", -1}, {"", -1},  {"x2", -1}, {"99999999999", -1}};
+    CGameTask* task = StartGame("Game");
     CGameArea& area = task->GetGame()->GetArea();
-    Factory().PauseTask("Game");
-    myClock.Advance(10000);
-    Factory().ResumeTask("Game");
-    Scheduler().RunOnce();
-    EXPECT_EQ(area.GetStepCount(), 0);
-    myClock.Advance(2501);
-    Scheduler().RunOnce();
-    EXPECT_EQ(area.GetStepCount(), 1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        area.SetSelectedLine(42);
+        EXPECT_TRUE(Factory().SendToTask("Game", c.text));
+        EXPECT_EQ(area.GetSelectedLine(), c.line);
+    }
+    tolm::GetConsole()->Execute("Game::1", false);
+    EXPECT_EQ(area.GetSelectedLine(), 1);
+    EXPECT_EQ(ViewOf(task)->GetSelectedLine(), -1);  // the characters are left as they are
 }
 
 TEST_F(GameTaskTest, RestartedAfterReachingLevelThreeTheGamePlaysLevelThreeFromScoreZero) {
-    CGameTask* task = StartGame();
-    test::CFlowPresentation* view = ViewOf(task);
-    view->myFlow.ButtonPressed(1);
-    view->myFlow.ButtonPressed(1);
+    CGameTask* task = StartGame("Game");
+    CGfxHandler* view = ViewOf(task);
+    CGameArea& area = task->GetGame()->GetArea();
+    for (int click = 0; click < 2; ++click) view->OnMouseDown(Left);
     for (int level = 0; level < 2; ++level) {
-        view->BurstUntilStopped();
-        view->myFlow.ButtonPressed(1);
+        for (int i = 0; i < 100 && !area.IsStopped(); ++i) {
+            for (int line = 0; line < 3; ++line) area.SetCell(line, 0, 4);
+            area.Resolve();
+        }
+        view->OnMouseDown(Left);
     }
     ASSERT_EQ(LevelProgress().myLevelIndex, 2);
-    ASSERT_EQ(view->myRules.GetScore(), 1600u + 2600u);  // level 2: 26 bursts of 6 px
+    ASSERT_EQ(view->GetScoreCounter().Get(), 1600u + 2600u);  // level 2: 26 bursts of 6 px
 
     Factory().StopTask("Game");
-    Scheduler().RunOnce();
     myLog->Clear();
     task = StartGame("Game2");
     view = ViewOf(task);
-    EXPECT_EQ(view->myFlow.GetScreenState(), CLevelFlow::TitleShown);
-    view->myFlow.ButtonPressed(1);
-    view->myFlow.ButtonPressed(1);
+    EXPECT_EQ(view->GetFlow().GetScreenState(), CLevelFlow::TitleShown);
+    for (int click = 0; click < 2; ++click) view->OnMouseDown(Left);
     EXPECT_EQ(LevelProgress().myLevelIndex, 2);
     EXPECT_EQ(LevelSettings(), *CLevelTable::GetRow(2));
-    EXPECT_EQ(view->myRules.GetStep(), 10);
-    EXPECT_EQ(myLog->Lines(), (tolm::test::Lines{"LevelScore 0\n"}));
+    EXPECT_EQ(view->GetRules().GetStep(), 10);
+    EXPECT_EQ(view->GetScoreCounter().GetLevelSprite()->GetText(), "Level 3");
+    EXPECT_TRUE(myLog->Contains("LevelScore 0\n"));
 }
 
 }  // namespace

@@ -1,156 +1,149 @@
-// The level flow on the real rules: every transition with each mouse button, the settings of
-// the level that follows, the score a lost level gives back, and the end.
+// The level flow on the real rules and presentation: every transition with each mouse
+// button, the settings of the level that follows, the score a lost level gives back, the
+// end, and a completion that holds at two row removals of one resolve.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "game/CLevelTable.h"
-#include "game/FlowTestSupport.h"
-#include "support/CLogCapture.h"
+#include "game/GameFixture.h"
 
 namespace game {
 namespace {
 
-using Calls = std::vector<std::string>;
-constexpr int Left = 1, Middle = 2, Right = 4;
+using namespace test;
 
-class LevelFlowTest : public ::testing::Test {
+class LevelFlowTest : public CGameFixture {
 protected:
-    LevelFlowTest() : myArea((test::ResetLevelState(), test::CFlowPresentation::Factory())) {
-        myView = test::CFlowPresentation::Of(myArea);
-    }
-    ~LevelFlowTest() override { test::ResetLevelState(); }
-
-    CLevelFlow& Flow() { return myView->myFlow; }
-    // Title, help, then the level.
-    void ClickIntoPlay() {
-        Flow().ButtonPressed(Left);
-        Flow().ButtonPressed(Left);
-    }
-    // Only the left button counts; the others leave state and view as they are.
+    int State() { return myView->GetFlow().GetScreenState(); }
+    // Presses of the other buttons leave the state and the picture as they are.
     void ExpectOtherButtonsIgnored() {
-        const Calls before = myView->myCalls;
-        const int state = Flow().GetScreenState();
-        for (int mask : {Middle, Right, Left | Right}) Flow().ButtonPressed(mask);
-        EXPECT_EQ(myView->myCalls, before);
-        EXPECT_EQ(Flow().GetScreenState(), state);
+        const int state = State();
+        const CMovingSprite* overlay = myView->GetOverlay().get();
+        for (int mask : {2, 4, 5}) tolm::Mouse().OnButtonPressed(mask);
+        EXPECT_EQ(State(), state);
+        EXPECT_EQ(myView->GetOverlay().get(), overlay);
     }
-    int LogCount(const std::string& line) const {
-        const auto& lines = myLog.Lines();
-        return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+    int LogCount(const std::string& text) const {
+        const Lines& lines = myLog->Lines();
+        return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const auto& l) {
+            return l.find(text) != std::string::npos;
+        }));
     }
-
-    tolm::test::CLogCapture myLog;
-    CGameArea myArea;
-    test::CFlowPresentation* myView = nullptr;
+    void BurstUntilStopped() {
+        for (int i = 0; i < 100 && !Area().IsStopped(); ++i) Burst({0});
+    }
+    std::string LevelText() const { return myView->GetScoreCounter().GetLevelSprite()->GetText(); }
 };
 
-TEST_F(LevelFlowTest, TitleThenHelpThenPlayByLeftClicks) {
-    EXPECT_EQ(myView->myCalls, Calls{"overlay data/gfx/title_screen.xml"});
-    EXPECT_EQ(Flow().GetScreenState(), CLevelFlow::TitleShown);
-    EXPECT_TRUE(myArea.IsStopped());
+TEST_F(LevelFlowTest, TitleThenHelpThenPlayByLeftClicksOnly) {
+    EXPECT_EQ(State(), CLevelFlow::TitleShown);
+    EXPECT_TRUE(myView->GetOverlay());
+    myClock.Advance(3000);
+    myGame->Update();
+    EXPECT_EQ(Area().GetStepCount(), 0);  // stopped under the title
+    EXPECT_EQ(myView->GetScoreCounter().GetText(), "0");
+    EXPECT_EQ(LevelText(), "Level 1");
     ExpectOtherButtonsIgnored();
 
-    Flow().ButtonPressed(Left);
-    EXPECT_EQ(Flow().GetScreenState(), CLevelFlow::HelpShown);
-    EXPECT_TRUE(myArea.IsStopped());
+    tolm::Mouse().OnButtonPressed(Left);
+    EXPECT_EQ(State(), CLevelFlow::HelpShown);
+    EXPECT_TRUE(myView->GetHelpAnimation());
+    EXPECT_TRUE(Area().IsStopped());
     ExpectOtherButtonsIgnored();
 
-    myArea.SetSelectedLine(2);
-    myView->myCalls.clear();
-    Flow().ButtonPressed(Left);
-    EXPECT_EQ(myView->myCalls,
-              (Calls{"release help", "select -1", "play talk", "jump 200 600", "release overlay"}));
-    EXPECT_EQ(Flow().GetScreenState(), CLevelFlow::Playing);
-    EXPECT_FALSE(myArea.IsStopped());
-    EXPECT_EQ(myArea.GetSelectedLine(), -1);
-    EXPECT_EQ(myLog.Lines(), Calls{"LevelScore 0\n"});
+    tolm::Mouse().OnPointerMoved(100, 500);
+    tolm::Mouse().OnButtonPressed(Left);
+    EXPECT_EQ(State(), CLevelFlow::Playing);
+    EXPECT_FALSE(myView->GetHelpAnimation());
+    EXPECT_FALSE(myView->GetOverlay());
+    EXPECT_FALSE(Area().IsStopped());
+    EXPECT_EQ(Area().GetSelectedLine(), -1);
+    EXPECT_EQ(myView->GetSelectedLine(), -1);
+    EXPECT_EQ(myView->GetMaker(0)->GetSprite()->GetX(), 200);  // jumped to the start
+    EXPECT_EQ(LogCount("LevelScore 0\n"), 1);
 
-    // A click during play changes nothing.
-    myView->myCalls.clear();
-    Flow().ButtonPressed(Left);
-    EXPECT_TRUE(myView->myCalls.empty());
-    EXPECT_FALSE(myArea.IsStopped());
+    tolm::Mouse().OnButtonPressed(Left);  // during play: nothing
+    EXPECT_EQ(State(), CLevelFlow::Playing);
+    EXPECT_FALSE(myView->GetOverlay());
+    EXPECT_EQ(LogCount("LevelScore"), 1);
 }
 
 TEST_F(LevelFlowTest, ACompleteLevelLeadsToTheNextWithItsSettings) {
     ClickIntoPlay();
-    EXPECT_EQ(LevelSettings().myStepInterval, 2500u);
-    myView->BurstUntilStopped();
-    EXPECT_EQ(myView->myRules.GetScore(), 1600u);  // 16 bursts from 200 to 360
-    EXPECT_EQ(myView->myCalls.back(), "screen data/gfx/level_complete.xml");
-    EXPECT_EQ(Flow().GetScreenState(), CLevelFlow::LevelCompleteShown);
+    BurstUntilStopped();
+    EXPECT_EQ(myView->GetScoreCounter().GetText(), "1600");  // 16 bursts from 200 to 360
+    EXPECT_EQ(State(), CLevelFlow::LevelCompleteShown);
+    EXPECT_TRUE(myView->GetOverlay());
     ExpectOtherButtonsIgnored();
 
-    Flow().ButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(Left);
     EXPECT_EQ(LevelProgress().myLevelIndex, 1);
     EXPECT_EQ(LevelSettings(), CLevelSettings(4, 6, 2000, 25));
     EXPECT_EQ(LevelProgress().myApproachSteps, 25);
-    EXPECT_EQ(myView->myRules.GetStep(), 6);
-    EXPECT_EQ(myView->myCalls.back(), "release overlay");
-    EXPECT_FALSE(myArea.IsStopped());
+    EXPECT_EQ(myView->GetRules().GetStep(), 6);
+    EXPECT_EQ(LevelText(), "Level 2");
+    EXPECT_FALSE(myView->GetOverlay());
+    EXPECT_FALSE(Area().IsStopped());
     EXPECT_EQ(LogCount("LevelScore 1600\n"), 1);
 }
 
 TEST_F(LevelFlowTest, ALostLevelGivesBackItsPointsAndIsPlayedAgain) {
     ClickIntoPlay();
-    myView->BurstUntilStopped();
-    Flow().ButtonPressed(Left);
-    for (int i = 0; i < 2; ++i) {
-        for (int line = 0; line < 3; ++line) myArea.SetCell(line, 0, 5);
-        myArea.Resolve();
+    BurstUntilStopped();
+    tolm::Mouse().OnButtonPressed(Left);
+    Burst({0});
+    Burst({0});
+    ASSERT_EQ(myView->GetScoreCounter().GetText(), "1800");
+    for (int i = 0; i < 100 && !Area().IsStopped(); ++i) {
+        Area().SetCell(0, CVimbo_GameAreaLength - 1, 1);
+        Burst({});
     }
-    ASSERT_EQ(myView->myRules.GetScore(), 1800u);
-    myView->FanUntilStopped();
-    EXPECT_EQ(myView->myCalls.back(), "screen data/gfx/level_failed.xml");
-    EXPECT_EQ(Flow().GetScreenState(), CLevelFlow::LevelFailedShown);
-    EXPECT_EQ(myView->myRules.GetScore(), 1600u);
-    EXPECT_EQ(myView->myShownScore, 1600u);
+    EXPECT_EQ(State(), CLevelFlow::LevelFailedShown);
+    EXPECT_EQ(myView->GetScoreCounter().GetText(), "1600");
+    EXPECT_EQ(myView->GetRules().GetScore(), 1600u);
     ExpectOtherButtonsIgnored();
 
-    Flow().ButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(Left);
     EXPECT_EQ(LevelProgress().myLevelIndex, 1);
-    EXPECT_FALSE(myArea.IsStopped());
+    EXPECT_FALSE(Area().IsStopped());
     EXPECT_EQ(LogCount("LevelScore 1600\n"), 2);
 
-    // Points of the resolve in which the level is lost do not land on the restored score.
+    // The points of the resolve in which a level is lost do not land on the score given back.
     myView->RowRemoved(3);
-    Flow().LevelFailed();
+    myView->GetFlow().LevelFailed();
     myView->FlushScore();
-    EXPECT_EQ(myView->myRules.GetScore(), 1600u);
-    EXPECT_EQ(myView->myShownScore, 1600u);
+    EXPECT_EQ(myView->GetScoreCounter().GetText(), "1600");
+    EXPECT_EQ(myView->GetRules().GetScore(), 1600u);
 }
 
 TEST_F(LevelFlowTest, TheLastLevelEndsOnAPictureThatNoClickLeaves) {
     LevelProgress().myLevelIndex = CLevelTable::LevelCount - 1;
     ClickIntoPlay();
-    myView->BurstUntilStopped();
-    EXPECT_EQ(myView->myCalls.back(), "screen data/gfx/the_end.xml");
-    EXPECT_EQ(Flow().GetScreenState(), CLevelFlow::Playing);
-    const Calls shown = myView->myCalls;
-    for (int mask : {Left, Right, Left, Middle}) Flow().ButtonPressed(mask);
-    EXPECT_EQ(myView->myCalls, shown);
-    EXPECT_TRUE(myArea.IsStopped());
+    BurstUntilStopped();
+    EXPECT_EQ(State(), CLevelFlow::Playing);
+    const CMovingSprite* end = myView->GetOverlay().get();
+    ASSERT_NE(end, nullptr);
+    for (int mask : {Left, 4, Left, 2}) tolm::Mouse().OnButtonPressed(mask);
+    EXPECT_EQ(myView->GetOverlay().get(), end);
+    EXPECT_TRUE(Area().IsStopped());
     EXPECT_EQ(LevelProgress().myLevelIndex, CLevelTable::LevelCount - 1);
 }
 
-TEST_F(LevelFlowTest, CompletionAtSeveralRemovalsOfOneResolveShowsThePictureEachTime) {
+// The picture is shown at each removal, the first one released again at once.
+TEST_F(LevelFlowTest, CompletionAtTwoRemovalsOfOneResolveEndsWithOnePictureDropping) {
     ClickIntoPlay();
-    for (int i = 0; i < 15; ++i) {
-        for (int line = 0; line < 3; ++line) myArea.SetCell(line, 0, 1);
-        myArea.Resolve();
-    }
-    ASSERT_EQ(myView->myRules.GetLeftX(), 350);
-    for (int line = 0; line < 3; ++line) {
-        myArea.SetCell(line, 0, 1);
-        myArea.SetCell(line, 1, 2);
-    }
-    myView->myCalls.clear();
-    myArea.Resolve();
-    EXPECT_EQ(myView->myCalls,
-              (Calls{"screen data/gfx/level_complete.xml", "screen data/gfx/level_complete.xml"}));
-    EXPECT_EQ(Flow().GetScreenState(), CLevelFlow::LevelCompleteShown);
-    EXPECT_EQ(myView->myRules.GetScore(), 1500u + 300u);
+    for (int i = 0; i < 15; ++i) Burst({0});
+    ASSERT_EQ(myView->GetRules().GetLeftX(), 350);
+    const std::size_t threads = tolm::GetFakeThreadCount();
+    Burst({0, 1});
+    EXPECT_EQ(State(), CLevelFlow::LevelCompleteShown);
+    ASSERT_TRUE(myView->GetOverlay());
+    EXPECT_FALSE(myView->GetOverlay()->IsPaused());
+    EXPECT_EQ(myView->GetOverlay()->GetSprite()->GetY(), -598);
+    // Overlay in, previews and bubbles into their delayed release; nothing left twice.
+    EXPECT_LE(tolm::GetFakeThreadCount(), threads + 1);
+    EXPECT_EQ(myView->GetScoreCounter().GetText(), "1800");
 }
 
 }  // namespace
