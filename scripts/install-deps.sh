@@ -4,9 +4,12 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config
-          libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-gfx1.2-dev)
+          libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-gfx1.2-dev libpng-dev)
 if [ "${1:-}" = "--test" ]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev
+               xvfb xauth xdotool imagemagick x11-apps libx11-dev)
+    # The check that the committed art matches its sources (scripts/install-art-deps.sh).
+    packages+=(librsvg2-bin python3-numpy python3-cairo fonts-comic-neue)
 fi
 
 missing=()

@@ -24,6 +24,8 @@ public:
         myLevels.push_back(level);
     }
     const std::vector<std::string>& Lines() const { return myLines; }
+    // The level of each line, index for index.
+    const std::vector<int>& Levels() const { return myLevels; }
     bool Contains(const std::string& line) const {
         return std::find(myLines.begin(), myLines.end(), line) != myLines.end();
     }

@@ -78,10 +78,12 @@ void CScreenLayer::DrawAll(CSprite* target) {
 void CScreenLayer::Update() {
     myScreen = Gfx::GetScreen();
     if (myScreen == nullptr) return;
-    if (myScreen->GetRect() == myTarget->GetRect() && myTarget->GetImage() == myScreen) {
+    if (!myDrawAllDue && myScreen->GetRect() == myTarget->GetRect() &&
+        myTarget->GetImage() == myScreen) {
         Redraw(myTarget);
         return;
     }
+    myDrawAllDue = false;
     myTarget->SetImage(myScreen);
     myTarget->SetRect(myScreen->GetRect());
     DrawAll(myTarget);

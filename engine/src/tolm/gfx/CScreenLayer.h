@@ -29,6 +29,9 @@ public:
     void Update();
     // Erases and redraws every sprite.
     void DrawAll(CSprite* target);
+    // The next Update draws everything: the screen's content was lost (a new video mode of
+    // the same size).
+    void RequestDrawAll() { myDrawAllDue = true; }
 
 protected:
     void AddDirtyRects(CSprite* sprite) override;
@@ -39,6 +42,7 @@ private:
 
     CGfxBuffer* myScreen = nullptr;  // the graphics task's screen buffer, not owned
     std::unique_ptr<CSprite> myScreenSprite;
+    bool myDrawAllDue = false;
 };
 
 }  // namespace tolm

@@ -1,6 +1,7 @@
 #include "tolm/tasks/CApplication.h"
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/tasks/CBoundVariable.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskScheduler.h"
 
@@ -8,6 +9,7 @@ namespace tolm {
 
 CApplication::CApplication(int /*argc*/, char** /*argv*/) : myScriptFile("autoexec.txt") {
     myScheduler = CSingletonPtr<CTaskScheduler>::Get();
+    BindConsoleVariable(*GetConsole(), "sys_frame_sleep", CTaskScheduler::FrameSleep());
     GetConsole()->ExecuteFile(myScriptFile);
 }
 

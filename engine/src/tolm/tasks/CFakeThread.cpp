@@ -146,6 +146,18 @@ void UpdateFakeThreads(types::ticks budget) {
     ourWalkPosition = nullptr;
 }
 
+std::optional<types::ticks> GetTimeUntilFakeThreadDue() {
+    if (ourRegistry == nullptr) return std::nullopt;
+    std::optional<types::ticks> soonest;
+    for (const CFakeThread* thread : *ourRegistry) {
+        if (thread->IsPaused() || thread->IsDead()) continue;
+        const types::ticks now = thread->GetTime();
+        const types::ticks wait = now >= thread->GetDueTime() ? 0 : thread->GetDueTime() - now;
+        if (!soonest || wait < *soonest) soonest = wait;
+    }
+    return soonest;
+}
+
 std::size_t GetFakeThreadCount() {
     return ourRegistry == nullptr ? 0 : ourRegistry->size();
 }

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 
 #include "tolm/types/Types.h"
 #include "tolm/utils/timer/CTimer.h"
@@ -65,6 +66,10 @@ private:
 // With a positive budget the most urgent thread is stepped again and again, waiting
 // actively, until that many milliseconds have passed.
 void UpdateFakeThreads(types::ticks budget);
+
+// Milliseconds until the next running thread is due (0 when one is overdue); nothing when
+// no thread is running.
+std::optional<types::ticks> GetTimeUntilFakeThreadDue();
 
 // Threads currently registered (0 when the registry does not exist).
 std::size_t GetFakeThreadCount();

@@ -6,6 +6,7 @@
 #ifndef TOLM_TASKS_CTASK_H
 #define TOLM_TASKS_CTASK_H
 
+#include <optional>
 #include <string>
 
 #include "tolm/tasks/CParameterList.h"
@@ -43,6 +44,9 @@ public:
     virtual void SetInterval(types::ticks interval) { myInterval = interval; }
     virtual types::ticks GetInterval() const { return myInterval; }
     virtual bool PausesWhenInactive() const { return false; }
+    // Milliseconds until the task next has work, for a main loop that sleeps between
+    // frames; nothing when the task has no timetable of its own.
+    virtual std::optional<types::ticks> GetTimeUntilDue() const { return std::nullopt; }
 
 private:
     std::string myName = "AnonymousTask";

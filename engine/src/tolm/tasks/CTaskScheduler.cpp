@@ -1,6 +1,7 @@
 #include "tolm/tasks/CTaskScheduler.h"
 
 #include <algorithm>
+#include <chrono>
 #include <thread>
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
@@ -104,8 +105,13 @@ void CTaskScheduler::RemoveDead() {
 int CTaskScheduler::Run() {
     while (HasRunningTasks()) {
         Pass();
-        // Inactive: give the processor away once per pass; input is still polled.
-        if (!IsActive()) std::this_thread::yield();
+        const types::ticks sleep = FrameSleep() != 0 ? GetSleepTime() : 0;
+        if (sleep > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(sleep));
+        } else if (!IsActive()) {
+            // Inactive: give the processor away once per pass; input is still polled.
+            std::this_thread::yield();
+        }
     }
     StopAll();
     RemoveDead();
@@ -120,6 +126,22 @@ bool CTaskScheduler::RunOnce() {
         RemoveDead();
     }
     return HasRunningTasks();
+}
+
+int& CTaskScheduler::FrameSleep() {
+    static int frameSleep = 0;
+    return frameSleep;
+}
+
+types::ticks CTaskScheduler::GetSleepTime() const {
+    if (myQuit || !HasRunningTasks()) return 0;
+    types::ticks sleep = kMaxFrameSleep;
+    for (const CTask* task : myRunning) {
+        if (task == nullptr || task->IsDead()) continue;
+        if (const auto due = task->GetTimeUntilDue()) sleep = std::min(sleep, *due);
+    }
+    if (const auto due = GetTimeUntilFakeThreadDue()) sleep = std::min(sleep, *due);
+    return sleep;
 }
 
 void CTaskScheduler::PauseAllForInactivity() {

@@ -39,10 +39,21 @@ public:
     void Quit() { myQuit = true; }
     bool IsQuitting() const { return myQuit; }
 
+    // The longest sleep between two passes when the loop sleeps ("sys_frame_sleep").
+    static constexpr types::ticks kMaxFrameSleep = 16;
+
     // The main loop; returns 0 when no task is left running.
     int Run();
     // One pass without yielding; true while tasks remain running.
     bool RunOnce();
+
+    // Milliseconds the loop may sleep after a pass without making a running task, a timed
+    // task or a fake thread late: until the earliest of them is due, at most kMaxFrameSleep;
+    // 0 when quitting or when nothing is left to run.
+    types::ticks GetSleepTime() const;
+    // The setting behind the console variable "sys_frame_sleep": 0 (the default) keeps the
+    // loop spinning; any other value lets it sleep between passes while nothing is due.
+    static int& FrameSleep();
 
     void PauseAllForInactivity();
     void ResumeAllAfterInactivity();

@@ -44,6 +44,14 @@ void CTimedTasks::Update() {
     }
 }
 
+std::optional<types::ticks> CTimedTasks::GetTimeUntilDue() const {
+    if (myEntries.empty()) return std::nullopt;
+    // An entry runs once the time has passed its due time.
+    const types::ticks now = GetSystemTime();
+    const types::ticks due = myEntries.front().due;
+    return now > due ? 0 : due - now + 1;
+}
+
 void CTimedTasks::OnStop() {
     while (!myEntries.empty()) {
         CTask* task = myEntries.front().task;

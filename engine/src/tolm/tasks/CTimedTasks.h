@@ -29,6 +29,8 @@ public:
     void Update() override;
     // Stops every entry.
     void OnStop() override;
+    // Until the first entry is due; nothing when there is none.
+    std::optional<types::ticks> GetTimeUntilDue() const override;
 
     void Add(CTask* task);
     void Pause(CTask* task);

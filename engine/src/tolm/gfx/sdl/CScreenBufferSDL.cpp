@@ -32,6 +32,13 @@ CScreenBufferSDL::~CScreenBufferSDL() {
     SetSurface(nullptr, false);
 }
 
+void CScreenBufferSDL::SetVideoSurface(SDL_Surface* videoSurface) {
+    SetSurface(videoSurface, false);
+    myScreenRect = GetRect();
+    myUpdateRects.clear();
+    myFullFlip = false;
+}
+
 void CScreenBufferSDL::AddUpdateRect(const types::rect& r) {
     if (myFullFlip) return;
     if (r == myScreenRect) {

@@ -18,6 +18,10 @@ public:
     explicit CScreenBufferSDL(SDL_Surface* videoSurface);
     ~CScreenBufferSDL() override;
 
+    // Follows a new video mode: takes the surface (null: no display) and its full size,
+    // and forgets the update list, which belonged to the old screen.
+    void SetVideoSurface(SDL_Surface* videoSurface);
+
     void Flip() override;
     void AddUpdateRect(const types::rect& r) override;
 

@@ -1,0 +1,298 @@
+#include "tolm/tasks/task_sdl/CTaskWindowSDL.h"
+
+#include <cstdlib>
+#include <functional>
+#include <sstream>
+
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/inputdevice/CEventManager.h"
+#include "tolm/tasks/CConsoleHolder.h"
+#include "tolm/tasks/CTaskLibraryRegistrar.h"
+#include "tolm/utils/logger/CLogger.h"
+
+namespace tolm {
+namespace {
+
+CTaskLibraryRegistrar<CTaskWindowSDL> ourRegistrar("sdl", "window");
+
+// True while a window task's SDL_Init holds SDL up and nobody has shut it down since.
+bool ourVideoUp = false;
+
+class CWindowCommand : public CCommand {
+public:
+    using Body = std::function<std::string(const CParameterList*)>;
+    explicit CWindowCommand(Body body) : myBody(std::move(body)) {}
+    // "Name()" gives an empty list, which counts as no parameters.
+    std::string Execute(CParameterList& parameters) override {
+        return myBody(parameters.Empty() ? nullptr : &parameters);
+    }
+    std::string Execute() override { return myBody(nullptr); }
+
+private:
+    Body myBody;
+};
+
+// Every text is one log line: a text without its own line end gets one.
+void LogLine(const std::string& text) {
+    Logger() << text;
+    if (text.empty() || text.back() != '\n') Logger() << std::endl;
+}
+
+std::string VersionText(const SDL_version& version) {
+    std::ostringstream text;
+    text << static_cast<int>(version.major) << '.' << static_cast<int>(version.minor) << '.'
+         << static_cast<int>(version.patch);
+    return text.str();
+}
+
+// SDL answers null from several calls when video is not up; null reads as "".
+std::string OrEmpty(const char* text) {
+    return text != nullptr ? text : "";
+}
+
+// A number parameter in [low, high] converted to int, or the current value.
+int NumberInRange(const CParameterList& parameters, std::size_t i, int low, int high, int current) {
+    if (!parameters.IsType(i, CParameter::kNumber)) return current;
+    const double value = parameters.GetNumber(i);
+    if (!(value >= low && value <= high)) return current;
+    return static_cast<int>(value);
+}
+
+bool InSideRange(int value) {
+    return value >= 1 && value <= CTaskWindowSDL::kMaxSide;
+}
+
+}  // namespace
+
+void QuitVideoOnce() {
+    if (!ourVideoUp) return;
+    ourVideoUp = false;
+    SDL_Quit();
+}
+
+CTaskWindowSDL::CTaskWindowSDL() : CTask(1000, "window") {
+    mySetNameCommand = std::make_unique<CWindowCommand>([this](const CParameterList* p) {
+        SetCaption(p != nullptr ? p->GetString(0) : std::string());
+        return std::string();
+    });
+    myResizeCommand = std::make_unique<CWindowCommand>([this](const CParameterList* p) {
+        if (p == nullptr) return std::string("[ERROR] You should give atleast two parameters");
+        Resize(NumberInRange(*p, 0, 1, kMaxSide, myWidth),
+               NumberInRange(*p, 1, 1, kMaxSide, myHeight));
+        return std::string();
+    });
+    mySetIconCommand = std::make_unique<CWindowCommand>([this](const CParameterList* p) {
+        if (p == nullptr) return std::string("[ERROR] You have to give atleast one parameter");
+        SetIcon(p->GetString(0));
+        return std::string();
+    });
+    myToggleFullscreenCommand = std::make_unique<CWindowCommand>([this](const CParameterList*) {
+        ToggleFullscreen();
+        return std::string();
+    });
+}
+
+CTaskWindowSDL::~CTaskWindowSDL() {
+    if (myListening && CSingletonPtr<CEventManager>::Exists()) {
+        EventManager().RemoveScreenListener(this);
+    }
+}
+
+bool CTaskWindowSDL::Start() {
+    if (myScreen != nullptr) return false;
+    myFlags = 0;
+    myWidth = 640;
+    myHeight = 480;
+    myDepth = 0;
+    myFullscreen = false;
+    myCaption = "SDL Window";
+    return Start(CParameterList());
+}
+
+bool CTaskWindowSDL::Start(const CParameterList& parameters) {
+    ReadParameters(parameters);
+    InitVideo();
+    ChooseFlags();
+    if (!myCaption.empty()) SetCaption(myCaption);
+    if (!myIconFile.empty()) SetIcon(myIconFile);
+    LogLine("New window created succesfully");
+
+    myConsole = CreateConsole();
+    myConsole->AddCommand("SetName", mySetNameCommand.get());
+    myConsole->AddCommand("Resize", myResizeCommand.get());
+    myConsole->AddCommand("SetIcon", mySetIconCommand.get());
+    myConsole->AddCommand("ToggleFullscreen", myToggleFullscreenCommand.get());
+
+    EventManager().AddScreenListener(this);
+    myListening = true;
+    EventManager().Resize(myWidth, myHeight);
+    // Parked: the window costs nothing per pass and commands still reach it by name.
+    return false;
+}
+
+void CTaskWindowSDL::ReadParameters(const CParameterList& parameters) {
+    myWidth = NumberInRange(parameters, 0, 1, kMaxSide, myWidth);
+    myHeight = NumberInRange(parameters, 1, 1, kMaxSide, myHeight);
+    myDepth = NumberInRange(parameters, 2, 0, kMaxDepth, myDepth);
+    if (parameters.IsType(3, CParameter::kNumber)) myFullscreen = parameters.GetNumber(3) != 0;
+    if (parameters.IsType(4, CParameter::kNumber)) myResizable = parameters.GetNumber(4) != 0;
+    if (parameters.IsType(5, CParameter::kString)) myCaption = parameters.GetString(5);
+    if (parameters.IsType(6, CParameter::kString)) myIconFile = parameters.GetString(6);
+    if (parameters.IsType(7, CParameter::kNumber)) myFramed = parameters.GetNumber(7) != 0;
+}
+
+void CTaskWindowSDL::InitVideo() {
+    Logger() << "Initializing video ";
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
+        Logger().Error() << "Error on initialing video or timer.\n SDL Says:\n"
+                         << SDL_GetError() << "\nExiting on error \n";
+        return;
+    }
+    Logger() << "[OK]\n\n";
+    if (!ourVideoUp) {
+        // A parked window task is never stopped, and a full-screen mode must not stay on
+        // the desktop after the program: SDL goes down at exit unless a stop did it first.
+        static const bool registered = (std::atexit(QuitVideoOnce), true);
+        (void)registered;
+        ourVideoUp = true;
+    }
+}
+
+void CTaskWindowSDL::ChooseFlags() {
+    LogLine("Creating new window");
+    SDL_version compiled;
+    SDL_VERSION(&compiled);
+    LogLine("Compiled with SDL version: " + VersionText(compiled));
+    LogLine("Running with SDL version: " + VersionText(*SDL_Linked_Version()));
+    char driver[64] = {0};
+    LogLine("Using driver: " + OrEmpty(SDL_VideoDriverName(driver, sizeof driver)) + "\n");
+
+    Uint32 flags = 0;
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (info == nullptr) {
+        std::ostringstream where;
+        where << "Failed getting Video Info : " << __FILE__ << '(' << __LINE__
+              << "): " << OrEmpty(SDL_GetError());
+        LogLine(where.str());
+        LogLine("Using software ( SDL_SWSURFACE )\n");
+    } else {
+        if (info->hw_available) {
+            flags |= SDL_HWSURFACE;
+            mySurfaceFlags |= SDL_HWSURFACE;
+            LogLine("Using hardware surface ( SDL_HWSURFACE  )\n");
+        } else {
+            LogLine("Using software surface ( SDL_SWSURFACE  )\n");
+        }
+        if (info->blit_hw) {
+            flags |= SDL_HWACCEL;
+            LogLine("Using hardware accelaration ( SDL_HWACCEL )\n");
+        }
+    }
+    flags |= SDL_DOUBLEBUF;
+    LogLine("Using double buffering ( SDL_DOUBLEBUF )\n");
+    if (!myFullscreen && myResizable) {
+        flags |= SDL_RESIZABLE;
+        LogLine("Using resizable ( SDL_RESIZABLE )\n");
+    }
+    if (myDepth == 0 && !myFullscreen) {
+        flags |= SDL_ANYFORMAT;
+        LogLine("Using anyformat ( SDL_ANYFORMAT )\n");
+    }
+    if (!myFramed) {
+        flags |= SDL_NOFRAME;
+        LogLine(
+            "Using no window frames,\n  ( oh my god our window doesn't have frames!? ) ( "
+            "SDL_NOFRAME )\n");
+    }
+    myFlags = flags;
+    LogVideoModes();
+}
+
+void CTaskWindowSDL::LogVideoModes() const {
+    LogLine("Valid resolutions for current flags\n");
+    // Without video SDL_ListModes reads through a null driver.
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return;
+    SDL_Rect** modes = SDL_ListModes(nullptr, myFlags);
+    // Null: no mode at all; nothing to list.
+    if (modes == nullptr) return;
+    if (modes == reinterpret_cast<SDL_Rect**>(-1)) {
+        LogLine("All resolutions available\n");
+        return;
+    }
+    for (int i = 0; modes[i] != nullptr; ++i) {
+        std::ostringstream line;
+        line << "Width: " << modes[i]->w << "\tHeight:" << modes[i]->h;
+        LogLine(line.str());
+    }
+}
+
+void CTaskWindowSDL::OnResize(int width, int height) {
+    SetVideoMode(InSideRange(width) ? width : myWidth, InSideRange(height) ? height : myHeight);
+}
+
+bool CTaskWindowSDL::SetVideoMode(int width, int height) {
+    myModeFlags = myFlags | (myFullscreen ? SDL_FULLSCREEN : 0);
+    myScreen = SDL_SetVideoMode(width, height, myDepth, myModeFlags);
+    if (myScreen == nullptr) {
+        Logger().Error() << "Error creating the new window" << std::endl
+                         << "  " << OrEmpty(SDL_GetError()) << std::endl;
+        return false;
+    }
+    myWidth = width;
+    myHeight = height;
+    return true;
+}
+
+void CTaskWindowSDL::OnStop() {
+    EventManager().RemoveScreenListener(this);
+    myListening = false;
+    myScreen = nullptr;
+    QuitVideoOnce();
+    // The video surface is gone: listeners that drew on it must let go of it now.
+    EventManager().Resize(0, 0);
+}
+
+bool CTaskWindowSDL::HandleCommand(const std::string& line) {
+    if (myConsole) myConsole->Execute(line, false);
+    return true;
+}
+
+void CTaskWindowSDL::SetCaption(const std::string& caption) {
+    myCaption = caption;
+    SDL_WM_SetCaption(myCaption.c_str(), myCaption.c_str());
+}
+
+void CTaskWindowSDL::SetIcon(const std::string& fileName) {
+    SDL_Surface* image = SDL_LoadBMP(fileName.c_str());
+    if (image == nullptr) {
+        Logger().Warning() << " CApplicationSDL::WindowSetIcon() Could not load file: " << fileName
+                           << std::endl;
+        return;
+    }
+    if (image->w > 32) {
+        Logger().Warning() << " CApplicationSDL::WindowSetIcon() Image's (" << fileName
+                           << ") width is larger than 32 pixels \n";
+    } else if (image->h > 32) {
+        Logger().Warning() << " CApplicationSDL::WindowSetIcon() Image's (" << fileName
+                           << ") height is larger than 32 pixels \n";
+    } else {
+        SDL_WM_SetIcon(image, nullptr);
+    }
+    // SDL copies the icon into the window system; the picture is ours to free either way.
+    SDL_FreeSurface(image);
+}
+
+void CTaskWindowSDL::Resize(int width, int height) {
+    EventManager().Resize(InSideRange(width) ? width : myWidth,
+                          InSideRange(height) ? height : myHeight);
+}
+
+void CTaskWindowSDL::ToggleFullscreen() {
+    myFullscreen = !myFullscreen;
+    EventManager().Resize(myWidth, myHeight);
+    if (myScreen != nullptr) return;
+    myFullscreen = !myFullscreen;
+    EventManager().Resize(myWidth, myHeight);
+}
+
+}  // namespace tolm
