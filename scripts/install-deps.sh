@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(build-essential cmake pkg-config
           libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libsdl-gfx1.2-dev libpng-dev)
+# The virtual display of the README's fallback demonstration where there is no desktop.
+packages+=(xvfb xauth)
 if [ "${1:-}" = "--test" ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev
                xvfb xauth xdotool imagemagick x11-apps libx11-dev)

@@ -40,6 +40,8 @@ public:
     EOutcome FanHit();
     // Adds the points of the resolve that just ended to the score and returns what was added.
     std::uint32_t FlushScore();
+    // Forgets the points of the current resolve, so that its flush adds nothing.
+    void DropPoints() { myPoints = 0; }
 
     std::int32_t GetX(int line) const;
     std::int32_t GetLeftX() const { return myPositions[0]; }

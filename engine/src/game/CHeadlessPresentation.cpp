@@ -64,7 +64,11 @@ void CHeadlessPresentation::Apply(CApproachRules::EOutcome outcome) {
     if (outcome == CApproachRules::EOutcome::None) return;
     myOutcome = outcome;
     myArea->Stop();
-    if (outcome == CApproachRules::EOutcome::LevelFailed) myRules.SetScore(myScoreAtLevelStart);
+    if (outcome == CApproachRules::EOutcome::LevelFailed) {
+        // The failing resolve's flush must not add its points to the score given back.
+        myRules.DropPoints();
+        myRules.SetScore(myScoreAtLevelStart);
+    }
 }
 
 }  // namespace game

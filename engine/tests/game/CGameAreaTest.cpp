@@ -60,8 +60,8 @@ TEST_F(GameAreaTest, ResetEmptiesTheBoardAndShowsAllThreePreviewsLineZeroFirst) 
     EXPECT_EQ(myArea->GetStepCount(), 0);
     EXPECT_EQ(myPresentation->myCalls, (Calls{Preview(0), Preview(1), Preview(2)}));
 
-    // Without a default factory an area has no presentation and must not reach for it.
-    CGameArea bare;
+    // Without a factory an area has no presentation and must not reach for it.
+    CGameArea bare{CGameArea::PresentationFactory()};
     EXPECT_EQ(bare.GetPresentation(), nullptr);
     bare.Step();
     bare.Resolve();
