@@ -11,6 +11,7 @@ out=$(mktemp -d /tmp/bubble-hush-demo.XXXXXX)
 ln -s "$root/game/data" "$out/data"
 cp "$root/game/autoexec.txt" "$out/autoexec.txt"
 echo "starttask(\"autoplay\", \"autoplay\", 60, \"game\", $seconds, 4)" >>"$out/autoexec.txt"
+command -v xvfb-run >/dev/null || "$root/scripts/install-deps.sh" --demo
 echo "Playing a ${seconds}-second demonstration under Xvfb instead..."
 (cd "$out" && SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
     xvfb-run -a -s "-screen 0 1024x768x24" "$program")

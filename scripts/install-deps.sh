@@ -13,6 +13,10 @@ if [ "${1:-}" = "--test" ]; then
     # The check that the committed art matches its sources (scripts/install-art-deps.sh).
     packages+=(librsvg2-bin python3-numpy python3-cairo fonts-comic-neue)
 fi
+# The demonstration played where no display is available (scripts/demo.sh).
+if [ "${1:-}" = "--demo" ]; then
+    packages+=(xvfb xauth)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
