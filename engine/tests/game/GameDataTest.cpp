@@ -432,13 +432,13 @@ TEST(GameSoundsTest, SoundsSuitTheMixer) {
         EXPECT_NE(chunk, nullptr) << Mix_GetError();
         if (chunk != nullptr) Mix_FreeChunk(chunk);
 
-        SDL_AudioSpec spec;
+        SDL_AudioSpec format;
         Uint8* data = nullptr;
         Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV(file.c_str(), &spec, &data, &length), nullptr) << SDL_GetError();
-        EXPECT_EQ(spec.freq, 22050);
-        EXPECT_EQ(spec.format, AUDIO_S16LSB);
-        EXPECT_EQ(spec.channels, 1);
+        ASSERT_NE(SDL_LoadWAV(file.c_str(), &format, &data, &length), nullptr) << SDL_GetError();
+        EXPECT_EQ(format.freq, 22050);
+        EXPECT_EQ(format.format, AUDIO_S16LSB);
+        EXPECT_EQ(format.channels, 1);
         std::vector<Sint16> samples(length / 2);
         std::copy_n(reinterpret_cast<const Sint16*>(data), samples.size(), samples.data());
         SDL_FreeWAV(data);
