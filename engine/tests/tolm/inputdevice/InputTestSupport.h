@@ -64,6 +64,13 @@ protected:
         SDL_Quit();
     }
 
+    // The journal lines of commands that reached the recorder "rec".
+    static Lines Commands() {
+        Lines commands;
+        for (const std::string& line : Journal())
+            if (line.rfind("command rec ", 0) == 0) commands.push_back(line.substr(12));
+        return commands;
+    }
     static bool PushKey(Uint8 type, int key) {
         SDL_Event event{};
         event.type = type;
