@@ -54,7 +54,6 @@ protected:
     static void PushActive(int state, int gain) {
         SDL_Event event{};
         event.type = SDL_ACTIVEEVENT;
-        event.active.type = SDL_ACTIVEEVENT;
         event.active.state = static_cast<Uint8>(state);
         event.active.gain = static_cast<Uint8>(gain);
         SDL_PushEvent(&event);
