@@ -13,30 +13,24 @@ namespace {
 
 class CMouseTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Mouse();
-        Journal().clear();
-    }
+    void SetUp() override { Journal().clear(); }
     void TearDown() override { Journal().clear(); }
 
     // The listener lives until the test ends or a hook deletes it.
-    CJournalMouseListener* Area(const std::string& name, types::rect area, bool blocks) {
-        auto* listener = new CJournalMouseListener(name, area, blocks);
-        myOwned.emplace_back(listener);
-        Mouse().AddAreaListener(listener);
+    CJournalMouseListener* Area(const std::string& name, types::rect area, bool blocks,
+                                bool global = false) {
+        myOwned.push_back(std::make_unique<CJournalMouseListener>(name, area, blocks));
+        CJournalMouseListener* listener = myOwned.back().get();
+        global ? Mouse().AddGlobalListener(listener) : Mouse().AddAreaListener(listener);
         return listener;
     }
     CJournalMouseListener* Global(const std::string& name) {
-        auto* listener = new CJournalMouseListener(name, types::rect(), false);
-        myOwned.emplace_back(listener);
-        Mouse().AddGlobalListener(listener);
-        return listener;
+        return Area(name, types::rect(), false, true);
     }
     // Deletes a listener made by Area or Global, as its owner would.
     void Delete(CJournalMouseListener* listener) {
-        for (auto& owned : myOwned) {
+        for (auto& owned : myOwned)
             if (owned.get() == listener) owned.reset();
-        }
     }
     static Lines Take() {
         Lines lines = Journal();

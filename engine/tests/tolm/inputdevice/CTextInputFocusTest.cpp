@@ -32,11 +32,7 @@ TEST_F(CTextInputFocusTest, OnlyLetBindingsRunWhileAFieldHoldsTheKeyboard) {
     ClearTextInputFocus(&field);
     PushKey(SDL_KEYDOWN, SDLK_a);
     Scheduler().RunOnce();
-    Lines commands;
-    for (const std::string& line : Journal()) {
-        if (line.rfind("command rec ", 0) == 0) commands.push_back(line.substr(12));
-    }
-    EXPECT_EQ(commands, (Lines{"close", "typed", "close"}));
+    EXPECT_EQ(Commands(), (Lines{"close", "typed", "close"}));
     EXPECT_EQ(GetTextInputFocus(), nullptr);
 }
 

@@ -64,10 +64,16 @@ protected:
         SDL_Quit();
     }
 
+    // The journal lines of commands that reached the recorder "rec".
+    static Lines Commands() {
+        Lines commands;
+        for (const std::string& line : Journal())
+            if (line.rfind("command rec ", 0) == 0) commands.push_back(line.substr(12));
+        return commands;
+    }
     static bool PushKey(Uint8 type, int key) {
         SDL_Event event{};
         event.type = type;
-        event.key.type = type;
         event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
         event.key.keysym.sym = static_cast<SDLKey>(key);
         return SDL_PushEvent(&event) == 0;
@@ -75,7 +81,6 @@ protected:
     static bool PushMotion(int x, int y) {
         SDL_Event event{};
         event.type = SDL_MOUSEMOTION;
-        event.motion.type = SDL_MOUSEMOTION;
         event.motion.x = static_cast<Uint16>(x);
         event.motion.y = static_cast<Uint16>(y);
         return SDL_PushEvent(&event) == 0;
@@ -83,7 +88,6 @@ protected:
     static bool PushButton(Uint8 type, int button) {
         SDL_Event event{};
         event.type = type;
-        event.button.type = type;
         event.button.button = static_cast<Uint8>(button);
         return SDL_PushEvent(&event) == 0;
     }

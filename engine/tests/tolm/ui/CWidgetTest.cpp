@@ -41,17 +41,15 @@ TEST(WidgetLayout, FormulaCasesGiveDefinedPixels) {
         {"10 / 4", true, 2},
         {"-10 / 4", true, -2},
         {"width", true, 0},
+        // Leftover values do not reach the next formula.
+        {"2 3", false, 3},
+        {"4 *", false, 0},
+        {"- 7", false, -7},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.formula);
         EXPECT_EQ(EvaluateFormula(c.formula, c.withParent ? &parent : nullptr, &self), c.expected);
     }
-}
-
-TEST(WidgetLayout, LeftoverValuesDoNotReachTheNextFormula) {
-    EXPECT_EQ(EvaluateFormula("2 3", nullptr, nullptr), 3);
-    EXPECT_EQ(EvaluateFormula("4 *", nullptr, nullptr), 0);
-    EXPECT_EQ(EvaluateFormula("- 7", nullptr, nullptr), -7);
 }
 
 TEST_F(UiTest, FormulaPlacementAndParentResize) {

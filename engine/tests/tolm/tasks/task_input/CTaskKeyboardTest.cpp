@@ -39,14 +39,6 @@ protected:
         Journal().clear();
     }
     static std::string Run(const std::string& line) { return GetConsole()->Execute(line); }
-    // The journal lines of commands that reached the recorder.
-    static Lines Commands() {
-        Lines commands;
-        for (const std::string& line : Journal()) {
-            if (line.rfind("command rec ", 0) == 0) commands.push_back(line.substr(12));
-        }
-        return commands;
-    }
 
     CTaskKeyboard* myKeyboard = nullptr;
 };

@@ -54,7 +54,6 @@ protected:
     static void PushActive(int state, int gain) {
         SDL_Event event{};
         event.type = SDL_ACTIVEEVENT;
-        event.active.type = SDL_ACTIVEEVENT;
         event.active.state = static_cast<Uint8>(state);
         event.active.gain = static_cast<Uint8>(gain);
         SDL_PushEvent(&event);
@@ -113,13 +112,8 @@ TEST_F(CTaskEventSDLTest, AFullQueueIsEmptiedInOnePass) {
     EXPECT_EQ(SDL_PollEvent(&left), 0);
 }
 
-TEST_F(CTaskEventSDLTest, TheEventTaskIsTheCursorHandlerOnlyWhileItRuns) {
-    EXPECT_EQ(EventManager().GetCursorHandler(), myTask);
-    Factory().StopTask("event");
-    EXPECT_EQ(EventManager().GetCursorHandler(), nullptr);
-}
-
 TEST_F(CTaskEventSDLTest, EachBuiltInCursorIsBuiltWithItsHotSpotAndOnlyOnAChangeOfKind) {
+    EXPECT_EQ(EventManager().GetCursorHandler(), myTask);
     SDL_Cursor* const systemCursor = SDL_GetCursor();
     const struct {
         const char* name;
@@ -160,6 +154,8 @@ TEST_F(CTaskEventSDLTest, EachBuiltInCursorIsBuiltWithItsHotSpotAndOnlyOnAChange
     }
     EventManager().SetCursor(9);
     EXPECT_NE(SDL_GetCursor(), last);
+    Factory().StopTask("event");  // the task is the cursor handler only while it runs
+    EXPECT_EQ(EventManager().GetCursorHandler(), nullptr);
 }
 
 TEST_F(CTaskEventSDLTest, CursorCommandsOfTheMouseTaskReachTheCursor) {

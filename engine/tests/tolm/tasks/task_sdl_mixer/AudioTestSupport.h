@@ -57,18 +57,24 @@ protected:
     void SetUp() override {
         CRuntimeTest::SetUp();
         CTaskLibraries::Load("sdl_mixer");
-        myDriver = Getenv("SDL_AUDIODRIVER");
-        myDiskFile = Getenv("SDL_DISKAUDIOFILE");
-        myDiskDelay = Getenv("SDL_DISKAUDIODELAY");
+        for (Saved& saved : mySaved) {
+            const char* value = std::getenv(saved.name);
+            saved.set = value != nullptr;
+            if (saved.set) saved.value = value;
+        }
         WriteFile(File("tone.wav"), MakeWav(22050, 11025, 12000));
         WriteFile(File("other.wav"), MakeWav(22050, 11025, 8000));
         WriteFile(File("long.wav"), MakeWav(8000, 24000, 8000));
     }
     void TearDown() override {
         CRuntimeTest::TearDown();
-        Restore("SDL_AUDIODRIVER", myDriver);
-        Restore("SDL_DISKAUDIOFILE", myDiskFile);
-        Restore("SDL_DISKAUDIODELAY", myDiskDelay);
+        for (const Saved& saved : mySaved) {
+            if (saved.set) {
+                setenv(saved.name, saved.value.c_str(), 1);
+            } else {
+                unsetenv(saved.name);
+            }
+        }
     }
 
     // Starts "Audio" with the parameters of a script line such as `22050, "S16LSB"`.
@@ -88,24 +94,11 @@ protected:
 
 private:
     struct Saved {
+        const char* name;
         bool set = false;
         std::string value;
     };
-    static Saved Getenv(const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr ? Saved{true, value} : Saved{};
-    }
-    static void Restore(const char* name, const Saved& saved) {
-        if (saved.set) {
-            setenv(name, saved.value.c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-
-    Saved myDriver;
-    Saved myDiskFile;
-    Saved myDiskDelay;
+    Saved mySaved[3] = {{"SDL_AUDIODRIVER"}, {"SDL_DISKAUDIOFILE"}, {"SDL_DISKAUDIODELAY"}};
 };
 
 }  // namespace tolm::test

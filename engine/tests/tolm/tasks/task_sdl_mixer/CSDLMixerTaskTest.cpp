@@ -160,36 +160,28 @@ TEST_F(CSDLMixerTaskTest, ASecondAudioTaskIsParkedWhileTheFirstHoldsTheDevice) {
 TEST_F(CSDLMixerTaskTest, CommandsWarnAboutWrongParameters) {
     ASSERT_NE(StartAudio(), nullptr);
     const std::string file = "\"" + File("tone.wav") + "\"";
+    // Per command: a line without the parameter, and one with the wrong kind of it.
     const struct {
-        std::string line;
-        std::string warning;
-    } cases[] = {
-        {"PlayEffect()", "PlayEffect -command requires atleast one parameter"},
-        {"PlayEffect(5)",
-         "PlayEffect -command the 1st parameter is of wrong type, should be string"},
-        {"PreloadEffect", "PreloadEffect -command requires atleast one parameter"},
-        {"PreloadEffect(1, " + file + ")",
-         "PreloadEffect -command the 1st parameter is of wrong type, should be string"},
-        {"PlayMusic", "PlayMusic -command requires atleast one parameter"},
-        {"PlayMusic(2.5)",
-         "PlayMusic -command the 1st parameter is of wrong type, should be string"},
-        {"PlayMusicFadeIn()", "PlayMusicFadeIn -command requires atleast one parameter"},
-        {"PlayMusicFadeIn(7, 100)",
-         "PlayMusicFadeIn -command the 1st parameter is of wrong type, should be string"},
-        {"StopMusicFadeOut", "StopMusicFadeOut -command requires atleast one parameter"},
-        {"StopMusicFadeOut(\"slow\")",
-         "StopMusicFadeOut -command the 1st parameter is of wrong type, should be number"},
-        {"SetVolume", "SetVolume -command requires atleast one parameter"},
-        {"SetVolume(\"loud\")",
-         "SetVolume -command the 1st parameter is of wrong type, should be number"},
-    };
-    for (const auto& testCase : cases) {
-        SCOPED_TRACE(testCase.line);
-        myLog->Clear();
-        EXPECT_EQ(Run("Audio::" + testCase.line), "");
-        EXPECT_EQ(myLog->Lines(), (Lines{testCase.warning + "\n"}));
-        EXPECT_TRUE(CSDLMixerEffectData::GetRegistry().empty());
-        EXPECT_TRUE(CSDLMixerMusicData::GetRegistry().empty());
+        std::string command, missing, wrong, kind;
+    } cases[] = {{"PlayEffect", "()", "(5)", "string"},
+                 {"PreloadEffect", "", "(1, " + file + ")", "string"},
+                 {"PlayMusic", "", "(2.5)", "string"},
+                 {"PlayMusicFadeIn", "()", "(7, 100)", "string"},
+                 {"StopMusicFadeOut", "", "(\"slow\")", "number"},
+                 {"SetVolume", "", "(\"loud\")", "number"}};
+    for (const auto& c : cases) {
+        for (const std::string& line : {c.missing, c.wrong}) {
+            SCOPED_TRACE(c.command + line);
+            myLog->Clear();
+            EXPECT_EQ(Run("Audio::" + c.command + line), "");
+            EXPECT_EQ(myLog->Lines(),
+                      (Lines{c.command + " -command " +
+                             (line == c.missing ? "requires atleast one parameter\n"
+                                                : "the 1st parameter is of wrong type, should be " +
+                                                      c.kind + "\n")}));
+            EXPECT_TRUE(CSDLMixerEffectData::GetRegistry().empty());
+            EXPECT_TRUE(CSDLMixerMusicData::GetRegistry().empty());
+        }
     }
 }
 
