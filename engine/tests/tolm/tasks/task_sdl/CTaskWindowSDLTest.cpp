@@ -158,6 +158,14 @@ TEST_F(CTaskWindowSDLTest, IconsLargerThan32PixelsOrMissingAreRefused) {
     }
 }
 
+TEST_F(CTaskWindowSDLTest, StartsNoTimerThreadYetTicksAdvance) {
+    StartWindow({320.0, 200.0, 32.0});
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_TIMER), 0u) << "its thread wakes every millisecond";
+    const Uint32 before = SDL_GetTicks();
+    SDL_Delay(3);
+    EXPECT_GE(SDL_GetTicks() - before, 2u);
+}
+
 TEST_F(CTaskWindowSDLTest, StopShutsVideoDownOnce) {
     StartWindow({320.0, 200.0, 32.0});
     Factory().StopTask("window");
