@@ -114,20 +114,28 @@ void CTaskGfxSDL::OnResize(int /*width*/, int /*height*/) {
 }
 
 void CTaskGfxSDL::Update() {
-    const types::ticks elapsed = myFrameClock.GetTime() - myLastFrame;
-    if (elapsed < kFrameInterval) return;
+    if (myFrameClock.GetTime() - myScheduleStart < FrameOffset(myScheduledFrames + 1)) return;
     if (!FollowVideoSurface()) return;
     CTaskGfx::Update();
     myScreen->Flip();
-    myLastFrame = myFrameClock.GetTime();
+    // Counting from the frame's due time rather than from the end of its drawing keeps the
+    // rate at 60 when drawing is slow; a whole frame behind, a new schedule starts from now
+    // instead of rushing through the missed frames.
+    ++myScheduledFrames;
+    const types::ticks now = myFrameClock.GetTime();
+    if (now - myScheduleStart >= FrameOffset(myScheduledFrames + 1)) {
+        myScheduleStart = now;
+        myScheduledFrames = 0;
+    }
     ++myFrames;
     if (LogFps() != 0) LogFrameRate();
 }
 
 std::optional<types::ticks> CTaskGfxSDL::GetTimeUntilDue() const {
     if (myVideoSurface == nullptr) return std::nullopt;
-    const types::ticks elapsed = myFrameClock.GetTime() - myLastFrame;
-    return elapsed >= kFrameInterval ? 0 : kFrameInterval - elapsed;
+    const types::ticks elapsed = myFrameClock.GetTime() - myScheduleStart;
+    const types::ticks due = FrameOffset(myScheduledFrames + 1);
+    return elapsed >= due ? 0 : due - elapsed;
 }
 
 void CTaskGfxSDL::LogFrameRate() {
