@@ -114,28 +114,25 @@ void CTaskGfxSDL::OnResize(int /*width*/, int /*height*/) {
 }
 
 void CTaskGfxSDL::Update() {
-    if (myFrameClock.GetTime() - myScheduleStart < FrameOffset(myScheduledFrames + 1)) return;
+    const types::ticks elapsed = myFrameClock.GetTime() - myLastFrame;
+    if (elapsed < kFrameInterval) return;
     if (!FollowVideoSurface()) return;
     CTaskGfx::Update();
     myScreen->Flip();
-    // Counting from the frame's due time rather than from the end of its drawing keeps the
-    // rate at 60 when drawing is slow; a whole frame behind, a new schedule starts from now
-    // instead of rushing through the missed frames.
-    ++myScheduledFrames;
+    // The next frame falls due one interval after this one was due, not after its drawing
+    // ended, so slow drawing does not stretch every interval; a whole interval behind, the
+    // count starts again from now instead of rushing through the missed frames.
+    myLastFrame += kFrameInterval;
     const types::ticks now = myFrameClock.GetTime();
-    if (now - myScheduleStart >= FrameOffset(myScheduledFrames + 1)) {
-        myScheduleStart = now;
-        myScheduledFrames = 0;
-    }
+    if (now - myLastFrame >= kFrameInterval) myLastFrame = now;
     ++myFrames;
     if (LogFps() != 0) LogFrameRate();
 }
 
 std::optional<types::ticks> CTaskGfxSDL::GetTimeUntilDue() const {
     if (myVideoSurface == nullptr) return std::nullopt;
-    const types::ticks elapsed = myFrameClock.GetTime() - myScheduleStart;
-    const types::ticks due = FrameOffset(myScheduledFrames + 1);
-    return elapsed >= due ? 0 : due - elapsed;
+    const types::ticks elapsed = myFrameClock.GetTime() - myLastFrame;
+    return elapsed >= kFrameInterval ? 0 : kFrameInterval - elapsed;
 }
 
 void CTaskGfxSDL::LogFrameRate() {

@@ -24,8 +24,7 @@ class CScreenBufferSDL;
 
 class CTaskGfxSDL : public CTaskGfx, public CScreenListener {
 public:
-    // Frames follow a fixed schedule at this rate, whatever time drawing one takes.
-    static constexpr types::ticks kFramesPerSecond = 60;
+    static constexpr types::ticks kFrameInterval = 16;
     // With "gfx_log_fps" set, the frame rate is logged this often.
     static constexpr types::ticks kFpsPeriod = 5000;
 
@@ -57,18 +56,13 @@ private:
     // Follows the current video surface; false when there is none.
     bool FollowVideoSurface();
     void LogFrameRate();
-    // When frame number `frame` of the current schedule is due, counted from its start.
-    static types::ticks FrameOffset(unsigned long frame) {
-        return static_cast<types::ticks>(frame * 1000 / kFramesPerSecond);
-    }
     void Uninstall();
 
     SDL_Surface* myVideoSurface = nullptr;
     std::unique_ptr<CGfxFactorySDL> myFactory;
     std::unique_ptr<CScreenBufferSDL> myScreen;
     CTimer myFrameClock;
-    types::ticks myScheduleStart = 0;
-    unsigned long myScheduledFrames = 0;  // frames drawn since myScheduleStart
+    types::ticks myLastFrame = 0;
     std::unique_ptr<CConsole> myConsole;
     std::unique_ptr<CCommand> myScreenshotCommand;
     bool myStarted = false;
