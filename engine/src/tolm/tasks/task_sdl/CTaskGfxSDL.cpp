@@ -119,12 +119,7 @@ void CTaskGfxSDL::Update() {
     if (!FollowVideoSurface()) return;
     CTaskGfx::Update();
     myScreen->Flip();
-    // The next frame falls due one interval after this one was due, not after its drawing
-    // ended, so slow drawing does not stretch every interval; a whole interval behind, the
-    // count starts again from now instead of rushing through the missed frames.
-    myLastFrame += kFrameInterval;
-    const types::ticks now = myFrameClock.GetTime();
-    if (now - myLastFrame >= kFrameInterval) myLastFrame = now;
+    myLastFrame = myFrameClock.GetTime();
     ++myFrames;
     if (LogFps() != 0) LogFrameRate();
 }

@@ -66,28 +66,6 @@ TEST_F(CTaskGfxSDLTest, UpdatesLessThanAFrameApartNeverBothDraw) {
     }
 }
 
-TEST_F(CTaskGfxSDLTest, ALateFrameDoesNotDelayTheNextOne) {
-    StartWindow({160.0, 120.0, 32.0});
-    CTaskGfxSDL* gfx = StartGfx();
-    ASSERT_NE(gfx, nullptr);
-    // Times since the task started: 20 is late for the frame due at 16, yet the next is due
-    // at 32, and after 60 (late for 48) at 64; 100 is more than a frame late for 80, so the
-    // count starts again there and the next is due at 116.
-    const struct {
-        types::ticks at;
-        unsigned long frames;
-    } steps[] = {{20, 1}, {31, 1},  {32, 2},  {60, 3}, {63, 3},
-                 {64, 4}, {100, 5}, {115, 5}, {116, 6}};
-    types::ticks now = 0;
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.at);
-        myTime.Advance(step.at - now);
-        now = step.at;
-        gfx->Update();
-        EXPECT_EQ(gfx->GetFrameCount(), step.frames);
-    }
-}
-
 TEST_F(CTaskGfxSDLTest, WithoutADisplayNothingIsDrawnAndOneLineSaysSo) {
     CTaskGfxSDL* gfx = StartGfx();  // before any window
     ASSERT_NE(gfx, nullptr);

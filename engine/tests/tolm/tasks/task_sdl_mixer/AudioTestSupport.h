@@ -98,7 +98,9 @@ private:
         bool set = false;
         std::string value;
     };
-    Saved mySaved[3] = {{"SDL_AUDIODRIVER"}, {"SDL_DISKAUDIOFILE"}, {"SDL_DISKAUDIODELAY"}};
+    Saved mySaved[3] = {{"SDL_AUDIODRIVER", false, {}},
+                       {"SDL_DISKAUDIOFILE", false, {}},
+                       {"SDL_DISKAUDIODELAY", false, {}}};
 };
 
 }  // namespace tolm::test
