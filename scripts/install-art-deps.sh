@@ -7,17 +7,4 @@
 #   fonts-comic-neue  the font of every text in the pictures            (SIL OFL 1.1)
 #   sox               measures the sounds (sox --i, sox FILE -n stat)    (GPL-2+ / LGPL-2.1+)
 set -euo pipefail
-
-packages=(librsvg2-bin python3-numpy python3-cairo fonts-comic-neue sox)
-
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-echo "installing: ${missing[*]}"
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+exec "$(dirname "$0")/install-deps.sh" --art

@@ -17,6 +17,10 @@ fi
 if [ "${1:-}" = "--demo" ]; then
     packages+=(xvfb xauth)
 fi
+# The tools that rebuild the game's art and sound (scripts/install-art-deps.sh).
+if [ "${1:-}" = "--art" ]; then
+    packages=(librsvg2-bin python3-numpy python3-cairo fonts-comic-neue sox)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
