@@ -159,7 +159,7 @@ CTaskWindowSDL::CTaskWindowSDL() : CTaskWindow(1000, "window") {
     });
     mySetIconCommand = std::make_unique<CWindowCommand>([this](const CParameterList* p) {
         if (p == nullptr) return std::string("[ERROR] You have to give atleast one parameter");
-        SetIcon(p->GetString(0));
+        ApplyIcon(p->GetString(0));
         return std::string();
     });
     myToggleFullscreenCommand = std::make_unique<CWindowCommand>([this](const CParameterList*) {
@@ -190,7 +190,7 @@ bool CTaskWindowSDL::Start(const CParameterList& parameters) {
     const bool videoUp = InitVideo();
     ChooseFlags();
     if (!myCaption.empty()) SetCaption(myCaption);
-    if (!myIconFile.empty()) SetIcon(myIconFile);
+    if (!myIconFile.empty()) ApplyIcon(myIconFile);
     LogLine("New window created succesfully");
 
     myConsole = CreateConsole();
@@ -362,6 +362,16 @@ bool CTaskWindowSDL::HandleCommand(const std::string& line) {
 void CTaskWindowSDL::SetCaption(const std::string& caption) {
     myCaption = caption;
     SDL_WM_SetCaption(myCaption.c_str(), myCaption.c_str());
+}
+
+void CTaskWindowSDL::ApplyIcon(const std::string& fileName) {
+    // SDL_WM_SetIcon reads through a null device when video is not started.
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        Logger().Warning() << "Window icon " << fileName << " not set: video is not started"
+                           << std::endl;
+        return;
+    }
+    SetIcon(fileName);
 }
 
 void CTaskWindowSDL::SetIcon(const std::string& fileName) {

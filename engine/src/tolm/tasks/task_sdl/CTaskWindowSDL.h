@@ -66,6 +66,8 @@ private:
     bool InitVideo();
     void ChooseFlags();
     void LogVideoModes() const;
+    // SetIcon once video is started; otherwise a warning.
+    void ApplyIcon(const std::string& fileName);
     bool SetVideoMode(int width, int height);
     // The outcome of a start, from whether video came up and the window opened.
     void DecideOutcome(bool videoUp);

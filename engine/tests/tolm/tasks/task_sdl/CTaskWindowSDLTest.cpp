@@ -113,8 +113,14 @@ private:
 
 // What the process entry turns into its one line and exit code. The reason is the failing
 // call's own: an error an earlier call left behind is never quoted. With a terminal type
-// set, an unchosen driver never falls back on drawing letters into the terminal.
+// set, an unchosen driver never falls back on drawing letters into the terminal. Without
+// video an icon is not handed to SDL, which would read through a null device.
 TEST_F(CTaskWindowSDLTest, OutcomeSaysWhetherTheWindowOpenedAndWhyNot) {
+    CTempDir dir;
+    const std::string icon = dir.File("icon.bmp");
+    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 16, 16, 24, 0, 0, 0, 0);
+    ASSERT_EQ(SDL_SaveBMP(picture, icon.c_str()), 0);
+    SDL_FreeSurface(picture);
     const std::string unreachable = "the window could not be opened (No available video device)";
     const struct {
         const char* driver;
@@ -134,12 +140,14 @@ TEST_F(CTaskWindowSDLTest, OutcomeSaysWhetherTheWindowOpenedAndWhyNot) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.driver ? c.driver : "(unset)") + " on " +
                      (c.display ? c.display : "(unset)"));
+        myLog.reset();  // the logger goes with the reset; a new capture follows the new one
         Reset(true);
         const CScopedVariable driver("SDL_VIDEODRIVER", c.driver);
         const CScopedVariable display("DISPLAY", c.display);
         SDL_SetError("Unrecognized sound file type");
-        CTaskWindowSDL* window = StartWindow({320.0, 200.0, 32.0});
+        CTaskWindowSDL* window = StartWindow({320.0, 200.0, 32.0, 0.0, 0.0, "t", icon});
         ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->GetCommandConsole()->Execute("SetIcon(\"" + icon + "\")"), "");
         const char* const after = std::getenv("SDL_VIDEODRIVER");
         EXPECT_EQ(std::string(after ? after : "(unset)"), c.driver ? c.driver : "(unset)");
         char name[64] = {0};
@@ -155,6 +163,7 @@ TEST_F(CTaskWindowSDLTest, OutcomeSaysWhetherTheWindowOpenedAndWhyNot) {
         EXPECT_EQ(window->GetScreen() != nullptr, c.outcome == CTaskWindow::kOpen);
         if (c.outcome != CTaskWindow::kOpen) {
             EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "video started behind the failure";
+            EXPECT_TRUE(myLog->Has("Window icon " + icon + " not set: video is not started\n", 2));
         }
         QuitVideoOnce();
     }
