@@ -1,39 +1,35 @@
-// Process entry: the application does everything. The exit code is 0, except when the
-// start-up script wants a window and there is no display to show it: then the program says
-// so in one line and ends with NoDisplayExitCode, so that a caller can fall back to a
-// virtual display instead of facing an SDL error.
-#include <cstdlib>
-#include <cstring>
+// Process entry: the application does everything. When the start-up script wants a window
+// that does not open, the program says why in one line (on standard error and in the log)
+// and ends instead of running without a window; the exit code tells a caller what to do:
+//   0  the program ran and ended;
+//   3  (NoDisplayExitCode) there is no display to open a window on ("No display available:
+//      ..."): a caller may fall back to a virtual display;
+//   4  (WindowRefusedExitCode) there is a display, but it refused the window's size, depth
+//      or mode ("The display refused the window: ..."): a virtual display would not help,
+//      the start-up script needs mending.
 #include <iostream>
 #include <string>
 
+// Not called here: on platforms with SDL's entry glue the header makes main SDL's entry.
 #include "SDL.h"
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CApplication.h"
 #include "tolm/tasks/CTaskFactory.h"
+#include "tolm/tasks/CTaskWindow.h"
 #include "tolm/utils/logger/CLogger.h"
 
 namespace {
 
 constexpr int NoDisplayExitCode = 3;
+constexpr int WindowRefusedExitCode = 4;
 
-// True when SDL would use X11 and no X display is named; other drivers (dummy among them)
-// need none.
-bool DisplayUnset() {
-    const char* driver = std::getenv("SDL_VIDEODRIVER");
-    if (driver != nullptr && *driver != '\0' && std::strcmp(driver, "x11") != 0) return false;
-    const char* display = std::getenv("DISPLAY");
-    return display == nullptr || *display == '\0';
+// The window the script started, or null when it started none.
+const tolm::CTaskWindow* StartedWindow() {
+    return dynamic_cast<const tolm::CTaskWindow*>(
+        tolm::CSingletonPtr<tolm::CTaskFactory>::Get()->FindTask("window"));
 }
 
-// The script started the window task, but no video surface came of it.
-bool WindowFailed() {
-    return tolm::CSingletonPtr<tolm::CTaskFactory>::Get()->FindTask("window") != nullptr &&
-           SDL_GetVideoSurface() == nullptr;
-}
-
-void SayNoDisplay(const std::string& why) {
-    const std::string line = "No display available: " + why;
+void Say(const std::string& line) {
     std::cerr << line << std::endl;
     tolm::Logger().Error() << "[ERROR] " << line << std::endl;
 }
@@ -44,11 +40,15 @@ int main(int argc, char** argv) {
     int code = 0;
     {
         tolm::CApplication application(argc, argv);
-        if (WindowFailed()) {
-            SayNoDisplay(DisplayUnset() ? std::string("DISPLAY is not set")
-                                        : std::string("the window could not be opened (") +
-                                              SDL_GetError() + ")");
+        const tolm::CTaskWindow* window = StartedWindow();
+        const tolm::CTaskWindow::EOutcome outcome =
+            window != nullptr ? window->GetOutcome() : tolm::CTaskWindow::kNotStarted;
+        if (outcome == tolm::CTaskWindow::kNoDisplay) {
+            Say("No display available: " + window->GetFailure());
             code = NoDisplayExitCode;
+        } else if (outcome == tolm::CTaskWindow::kRefused) {
+            Say("The display refused the window: " + window->GetFailure());
+            code = WindowRefusedExitCode;
         } else {
             application.Run();
         }

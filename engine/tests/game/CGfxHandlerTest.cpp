@@ -9,6 +9,9 @@
 #include "game/CGameTask.h"
 #include "game/GameFixture.h"
 #include "support/TestFiles.h"
+#include "tolm/inputdevice/CEventManager.h"
+#include "tolm/ui/CDesktopWidget.h"
+#include "tolm/ui/CWindowWidget.h"
 
 namespace game {
 namespace {
@@ -39,6 +42,27 @@ TEST_F(GfxHandlerTest, PointerZonesFollowTheOuterCharacters) {
         tolm::Mouse().OnPointerMoved(at.x, at.y);
         EXPECT_EQ(Area().GetSelectedLine(), at.line);
     }
+}
+
+// The developer console's window over the title picture: clicks on the window are its own,
+// a click beside it steps the game on to the help picture.
+TEST_F(GfxHandlerTest, ClicksOnAWidgetStayThereAndClicksBesideItReachTheGame) {
+    tolm::EventManager().Resize(800, 600);
+    ASSERT_TRUE(Factory().StartTask("ui", "ui", 35, nullptr));
+    auto* console =
+        new tolm::ui::CWindowWidget(tolm::ui::Desktop(), tolm::types::rect(10, 10, 400, 200));
+    const auto clickAt = [](int x, int y) {
+        tolm::EventManager().MouseMoved(x, y);
+        tolm::EventManager().ButtonDown(Left);
+        tolm::EventManager().ButtonUp(Left);
+    };
+    ASSERT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::TitleShown);
+    clickAt(150, 15);   // the title bar
+    clickAt(200, 150);  // the client area
+    EXPECT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::TitleShown);
+    clickAt(600, 400);
+    EXPECT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::HelpShown);
+    delete console;
 }
 
 TEST_F(GfxHandlerTest, SilencingSwitchesAnimationsOnlyWhenTheZoneChanges) {

@@ -63,8 +63,9 @@ bool CScreenLayer::Redraw(CSprite* target) {
 }
 
 void CScreenLayer::DrawAll(CSprite* target) {
-    Logger() << "drawing all" << std::endl;
+    // Nothing to draw yet (the first frame often comes before the first sprite): no line.
     if (mySprites.empty()) return;
+    Logger() << "drawing all" << std::endl;
     SpriteChanged(mySprites.back());
     const std::vector<CSprite*> sprites = mySprites;
     for (auto it = sprites.rbegin(); it != sprites.rend(); ++it) {

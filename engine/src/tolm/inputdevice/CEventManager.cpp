@@ -28,6 +28,14 @@ void CEventManager::RemoveMouseListener(CMouseEventListener* listener) {
     myMouseListeners.Remove(listener);
 }
 
+void CEventManager::AddPointerFilter(CPointerFilter* filter) {
+    myPointerFilters.Add(filter);
+}
+
+void CEventManager::RemovePointerFilter(CPointerFilter* filter) {
+    myPointerFilters.Remove(filter);
+}
+
 void CEventManager::SetCursorHandler(CCursorHandler* handler) {
     myCursorHandler = handler;
 }
@@ -58,7 +66,35 @@ void CEventManager::Character(std::uint16_t unicode) {
     });
 }
 
+template <class TTake>
+bool CEventManager::Filtered(TTake take) {
+    bool taken = false;
+    myPointerFilters.Walk([&taken, &take](CPointerFilter* filter) {
+        taken = take(filter);
+        return !taken;
+    });
+    return taken;
+}
+
+void CEventManager::CatchUpPointer() {
+    if (!myListenersBehind) return;
+    myListenersBehind = false;
+    const int x = myPointerX;
+    const int y = myPointerY;
+    myMouseListeners.Walk([x, y](CMouseEventListener* listener) {
+        listener->OnPointerMoved(x, y);
+        return true;
+    });
+}
+
 void CEventManager::MouseMoved(int x, int y) {
+    myPointerX = x;
+    myPointerY = y;
+    if (Filtered([x, y](CPointerFilter* filter) { return filter->TakePointerMoved(x, y); })) {
+        myListenersBehind = true;
+        return;
+    }
+    myListenersBehind = false;
     myMouseListeners.Walk([x, y](CMouseEventListener* listener) {
         listener->OnPointerMoved(x, y);
         return true;
@@ -66,6 +102,9 @@ void CEventManager::MouseMoved(int x, int y) {
 }
 
 void CEventManager::ButtonDown(int mask) {
+    if (Filtered([mask](CPointerFilter* filter) { return filter->TakeButtonPressed(mask); }))
+        return;
+    CatchUpPointer();
     myMouseListeners.Walk([mask](CMouseEventListener* listener) {
         listener->OnButtonPressed(mask);
         return true;
@@ -73,6 +112,8 @@ void CEventManager::ButtonDown(int mask) {
 }
 
 void CEventManager::ButtonUp(int mask) {
+    if (Filtered([mask](CPointerFilter* filter) { return filter->TakeButtonReleased(mask); }))
+        return;
     myMouseListeners.Walk([mask](CMouseEventListener* listener) {
         listener->OnButtonReleased(mask);
         return true;

@@ -1,9 +1,10 @@
 // The process-wide hub that fans window and input events out to registered listeners:
 // the event task calls its entry points, and screen, keyboard and mouse listeners receive
-// them in the order they registered. It also forwards cursor requests to the cursor
-// handler (the event task while it runs). It owns none of its listeners nor the handler;
-// each must unregister before it is destroyed. Any listener may unregister itself or
-// another one while it is being called.
+// them in the order they registered. Pointer filters see pointer events before the mouse
+// listeners and may take them away from them. It also forwards cursor requests to the
+// cursor handler (the event task while it runs). It owns none of its listeners, filters nor
+// the handler; each must unregister before it is destroyed. Any listener may unregister
+// itself or another one while it is being called.
 #ifndef TOLM_INPUTDEVICE_CEVENTMANAGER_H
 #define TOLM_INPUTDEVICE_CEVENTMANAGER_H
 
@@ -13,6 +14,7 @@
 #include "tolm/inputdevice/CKeyboardListener.h"
 #include "tolm/inputdevice/CListenerList.h"
 #include "tolm/inputdevice/CMouseEventListener.h"
+#include "tolm/inputdevice/CPointerFilter.h"
 #include "tolm/inputdevice/CScreenListener.h"
 
 namespace tolm {
@@ -30,6 +32,9 @@ public:
     void RemoveKeyboardListener(CKeyboardListener* listener);
     void AddMouseListener(CMouseEventListener* listener);
     void RemoveMouseListener(CMouseEventListener* listener);
+    // Asked in the order they registered; the first that takes an event ends its way.
+    void AddPointerFilter(CPointerFilter* filter);
+    void RemovePointerFilter(CPointerFilter* filter);
 
     // One handler at a time; a new one replaces the old.
     void SetCursorHandler(CCursorHandler* handler);
@@ -43,6 +48,9 @@ public:
     void KeyUp(int key);
     // A typed character; 0 (no character) is not passed on.
     void Character(std::uint16_t unicode);
+    // Pointer events go to the filters, then, unless one took them, to the mouse listeners.
+    // When moves were taken, the listeners hear of the pointer's place before the next
+    // press they get, so that they never press where the pointer no longer is.
     void MouseMoved(int x, int y);
     void ButtonDown(int mask);
     void ButtonUp(int mask);
@@ -63,11 +71,20 @@ public:
     static int ButtonMask(int button);
 
 private:
+    template <class TTake>
+    bool Filtered(TTake take);
+    void CatchUpPointer();
+
     int myWidth = 0;
     int myHeight = 0;
     CListenerList<CScreenListener> myScreenListeners;
     CListenerList<CKeyboardListener> myKeyboardListeners;
     CListenerList<CMouseEventListener> myMouseListeners;
+    CListenerList<CPointerFilter> myPointerFilters;
+    // The pointer's last place, and whether the mouse listeners missed moves to it.
+    int myPointerX = 0;
+    int myPointerY = 0;
+    bool myListenersBehind = false;
     CCursorHandler* myCursorHandler = nullptr;
 };
 

@@ -33,11 +33,16 @@ std::int32_t ClampSpan(std::int32_t start, std::int32_t size, std::int32_t lowes
 CDesktopWidget::CDesktopWidget(const types::rect& r) : CWidget(nullptr, r, false, "Desktop") {}
 
 void CDesktopWidget::HandleMouseEvent(const CMouseEvent& event) {
+    TakeMouseEvent(event);
+}
+
+bool CDesktopWidget::TakeMouseEvent(const CMouseEvent& event) {
     if (event.type == CMouseEvent::kMoved || event.type == CMouseEvent::kPressed ||
         event.type == CMouseEvent::kReleased) {
-        if (DragTracker().HandleEvent(event)) return;
+        if (DragTracker().HandleEvent(event)) return true;
     }
-    CWidget::HandleMouseEvent(event);
+    const CWidget* target = DeliverMouseEvent(event);
+    return target != nullptr && target != this;
 }
 
 types::rect CDesktopWidget::FitChildRect(const types::rect& r) const {

@@ -1,5 +1,6 @@
 // The root of the widget tree: one process-wide widget the size of the window. It keeps its
-// children inside itself and gives the drag tracker first look at every pointer event.
+// children inside itself, gives the drag tracker first look at every pointer event, and
+// tells which events its widgets took.
 // Created on first use and never deleted; it owns the widgets placed on it.
 #ifndef TOLM_UI_CDESKTOPWIDGET_H
 #define TOLM_UI_CDESKTOPWIDGET_H
@@ -13,6 +14,10 @@ public:
     explicit CDesktopWidget(const types::rect& r = types::rect());
 
     void HandleMouseEvent(const CMouseEvent& event) override;
+    // Routes the event as HandleMouseEvent does and answers whether a widget on the desktop
+    // took it (the button being dragged, or a widget under the pointer), rather than the bare
+    // desktop, which stands for whatever is shown behind the widgets.
+    bool TakeMouseEvent(const CMouseEvent& event);
     // Shifts the rectangle inside the desktop, keeping its size, so that a window dragged
     // against an edge stops there whole; only what is larger than the desktop is cut.
     types::rect FitChildRect(const types::rect& r) const override;

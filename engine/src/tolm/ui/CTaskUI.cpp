@@ -16,7 +16,7 @@ CTaskUI::~CTaskUI() {
 bool CTaskUI::Start() {
     CEventManager& events = EventManager();
     events.AddKeyboardListener(this);
-    events.AddMouseListener(this);
+    events.AddPointerFilter(this);
     events.AddScreenListener(this);
     myRegistered = true;
     Desktop()->FitToScreen();
@@ -31,24 +31,31 @@ void CTaskUI::Unregister() {
     if (!myRegistered) return;
     CEventManager& events = EventManager();
     events.RemoveKeyboardListener(this);
-    events.RemoveMouseListener(this);
+    events.RemovePointerFilter(this);
     events.RemoveScreenListener(this);
     myRegistered = false;
 }
 
-void CTaskUI::OnPointerMoved(int x, int y) {
+bool CTaskUI::TakePointerMoved(int x, int y) {
     myPreviousPointer = myPointer;
     myPointer = types::point(x, y);
-    Desktop()->HandleMouseEvent(CMouseEvent(CMouseEvent::kMoved, x, y));
+    return Desktop()->TakeMouseEvent(CMouseEvent(CMouseEvent::kMoved, x, y));
 }
 
-void CTaskUI::OnButtonPressed(int mask) {
-    Desktop()->HandleMouseEvent(CMouseEvent(CMouseEvent::kPressed, myPointer.x, myPointer.y, mask));
+bool CTaskUI::TakeButtonPressed(int mask) {
+    const bool taken = Desktop()->TakeMouseEvent(
+        CMouseEvent(CMouseEvent::kPressed, myPointer.x, myPointer.y, mask));
+    if (taken) myTakenButtons |= mask;
+    return taken;
 }
 
-void CTaskUI::OnButtonReleased(int mask) {
-    Desktop()->HandleMouseEvent(
-        CMouseEvent(CMouseEvent::kReleased, myPointer.x, myPointer.y, mask));
+bool CTaskUI::TakeButtonReleased(int mask) {
+    // The widgets hear of every release (a drag must end), but only the release of a press
+    // they took is theirs alone.
+    Desktop()->TakeMouseEvent(CMouseEvent(CMouseEvent::kReleased, myPointer.x, myPointer.y, mask));
+    const bool taken = (myTakenButtons & mask) != 0;
+    myTakenButtons &= ~mask;
+    return taken;
 }
 
 void CTaskUI::OnResize(int width, int height) {

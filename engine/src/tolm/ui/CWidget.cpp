@@ -64,28 +64,33 @@ CWidget::~CWidget() {
 }
 
 void CWidget::HandleMouseEvent(const CMouseEvent& event) {
+    DeliverMouseEvent(event);
+}
+
+const CWidget* CWidget::DeliverMouseEvent(const CMouseEvent& event) {
     if (event.type != CMouseEvent::kMoved && event.type != CMouseEvent::kPressed &&
         event.type != CMouseEvent::kReleased)
-        return;
+        return nullptr;
     const types::point at(event.x, event.y);
     CWidget* candidate = nullptr;
     while ((candidate = FindWidgetAt(at, candidate)) != nullptr) {
         if (candidate->IgnoresEvent(event.type)) {
-            if (candidate == this) return;
+            if (candidate == this) return nullptr;
             continue;
         }
         if (candidate != this) {
             candidate->HandleMouseEvent(event);
-            return;
+            return candidate;
         }
         const std::shared_ptr<const bool> alive = myAlive;
         if (ourHovered != this) {
             SendHoverChange(event);
-            if (!*alive) return;
+            if (!*alive) return this;
         }
         OnMouseEvent(event);
-        return;
+        return this;
     }
+    return nullptr;
 }
 
 void CWidget::SendHoverChange(const CMouseEvent& event) {

@@ -89,6 +89,10 @@ public:
     static int GetLiveCount() { return ourLiveCount; }
 
 protected:
+    // Routes the event as HandleMouseEvent does and answers where it went: this widget, the
+    // direct child it was passed to, or null when none would take it. The widget may be gone
+    // by the time this returns: the answer is only for comparing.
+    const CWidget* DeliverMouseEvent(const CMouseEvent& event);
     // Moves and resizes to the rectangle, so that children follow.
     void PlaceAt(const types::rect& r);
     // Stores the rectangle; children move by the shift and follow a change of size.

@@ -62,6 +62,19 @@ TEST_F(ScreenLayerTest, FirstFrameDrawsInDepthOrderAndAQuietFrameDrawsNothing) {
     EXPECT_EQ(Pixels(myVideo), FullRedraw());
 }
 
+// The first frame usually comes before the game has made any sprite: it draws nothing and
+// says nothing, and a sprite added afterwards is still drawn.
+TEST_F(ScreenLayerTest, AnEmptyFirstFrameLogsNothingAndLaterSpritesAreDrawn) {
+    CLogCapture log;
+    CScreenLayer::Get()->Update();
+    EXPECT_TRUE(log.Lines().empty());
+    AddSprite(kRed, 10, 10, 20, 20, 100);
+    CScreenLayer::Get()->Update();
+    EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);
+    EXPECT_EQ(Pixels(myVideo), FullRedraw());
+    EXPECT_FALSE(log.Contains("drawing all\n"));
+}
+
 TEST_F(ScreenLayerTest, OnlyChangedSpritesAndThoseInFrontAreRedrawnRemovalMarksTheScreen) {
     CSprite* back = AddSprite(kRed, 10, 10, 20, 20, 120);
     CSprite* middle = AddSprite(kGreen, 60, 10, 20, 20, 110);

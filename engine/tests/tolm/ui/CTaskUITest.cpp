@@ -1,8 +1,12 @@
 // The "ui" task over SDL's real event queue: pointer events reach the desktop's widgets,
-// window size changes resize the desktop, and stopping the task disconnects it.
+// what a widget takes reaches nothing behind it, window size changes resize the desktop,
+// and stopping the task disconnects it.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tolm/inputdevice/CEventManager.h"
+#include "tolm/inputdevice/CMouse.h"
 #include "tolm/inputdevice/InputTestSupport.h"
 #include "tolm/ui/CDesktopWidget.h"
 #include "tolm/ui/CWindowWidget.h"
@@ -44,6 +48,61 @@ TEST_F(CTaskUITest, PointerEventsDragAWindowAndResizesReachTheDesktop) {
     Scheduler().RunOnce();
     EXPECT_EQ(window->GetRect(), types::rect(6, 8, 31, 16));
     delete window;
+}
+
+// The game behind the widgets is a global listener of the mouse device, as here: it hears
+// nothing that a widget took, and everything else as before.
+TEST_F(CTaskUITest, WhatAWidgetTakesNeverReachesTheMouseDevice) {
+    auto* window = new ui::CWindowWidget(ui::Desktop(), types::rect(10, 10, 200, 100));
+    CJournalMouseListener game("game", types::rect(), false);
+    Mouse().AddGlobalListener(&game);
+    const auto click = [] {
+        PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+        PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+    };
+    const struct {
+        const char* what;
+        std::function<void()> push;
+        Lines heard;
+    } steps[] = {
+        {"a move over the game", [] { PushMotion(300, 300); }, {"game move 300,300"}},
+        {"a drag of the title bar by (30, 40)",
+         [] {
+             PushMotion(50, 20);
+             PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+             PushMotion(80, 60);
+             PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+         },
+         {}},
+        {"a click on the client area",
+         [&] {
+             PushMotion(100, 120);
+             click();
+         },
+         {}},
+        {"a press on the game released over the window",
+         [] {
+             PushMotion(500, 400);
+             PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+             PushMotion(100, 120);
+             PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+         },
+         {"game move 500,400", "game down 1", "game up 1"}},
+        // As its close button would: the game learns where the pointer is before the press.
+        {"a click where the window was",
+         [&] {
+             delete window;
+             click();
+         },
+         {"game move 100,120", "game down 1", "game up 1"}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        Journal().clear();
+        step.push();
+        Scheduler().RunOnce();
+        EXPECT_EQ(Journal(), step.heard);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
@@ -62,6 +63,81 @@ bool InSideRange(int value) {
     return value >= 1 && value <= CTaskWindowSDL::kMaxSide;
 }
 
+// The driver the user named with SDL_VIDEODRIVER, or nothing.
+std::optional<std::string> ChosenDriver() {
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    if (driver == nullptr) return std::nullopt;
+    return std::string(driver);
+}
+
+#if defined(__unix__)
+// SDL 1.2's drivers that draw pictures, in the order it tries them itself. After these it
+// tries its text-mode drivers (aalib, caca), which either draw the game as letters into the
+// terminal for ever or end the whole process when no terminal type is set; either way the
+// program would never learn that there is no display. They start only when named.
+const char* const kDrawingDrivers[] = {"x11",      "dga",   "nanox", "qtopia", "wscons", "fbcon",
+                                       "directfb", "ps2gs", "ps3",   "ggi",    "vgl",    "svgalib"};
+
+// The SDL 1.2 interface over SDL 2 calls itself 1.2.50 or later; SDL 2 has no text-mode
+// drivers and names its drivers differently, so there SDL chooses alone.
+bool HasTextModeFallback() {
+    const SDL_version* linked = SDL_Linked_Version();
+    return linked->major == 1 && linked->minor == 2 && linked->patch < 50;
+}
+
+// The first drawing driver that starts, named to SDL through the variable it reads; the
+// variable is as the user left it afterwards.
+bool StartDrawingDriver(const std::optional<std::string>& chosen) {
+    bool started = false;
+    for (const char* driver : kDrawingDrivers) {
+        setenv("SDL_VIDEODRIVER", driver, 1);
+        started = SDL_Init(SDL_INIT_VIDEO) == 0;
+        if (started) break;
+    }
+    if (chosen) {
+        setenv("SDL_VIDEODRIVER", chosen->c_str(), 1);
+    } else {
+        unsetenv("SDL_VIDEODRIVER");
+    }
+    return started;
+}
+#endif
+
+// SDL_Init with video, never falling back on a text-mode driver the user did not name.
+bool StartVideo() {
+    const std::optional<std::string> chosen = ChosenDriver();
+#if defined(__unix__)
+    if ((!chosen || chosen->empty()) && HasTextModeFallback()) return StartDrawingDriver(chosen);
+#endif
+    return SDL_Init(SDL_INIT_VIDEO) == 0;
+}
+
+// Why there is no display, for a user who wanted a window: the X variable when X was meant.
+std::string NoDisplayReason(const std::string& sdlError) {
+    const std::optional<std::string> chosen = ChosenDriver();
+    const char* display = std::getenv("DISPLAY");
+    const bool meansX = !chosen || chosen->empty() || *chosen == "x11";
+    if (meansX && (display == nullptr || *display == '\0')) return "DISPLAY is not set";
+    return "the window could not be opened (" + sdlError + ")";
+}
+
+std::string ModeText(int width, int height, int depth, bool fullscreen) {
+    std::ostringstream text;
+    text << width << 'x' << height << " pixels at ";
+    if (depth == 0) {
+        text << "any depth";
+    } else {
+        text << depth << " bits per pixel";
+    }
+    if (fullscreen) text << ", full screen";
+    return text.str();
+}
+
+// SDL leaves its error text empty for some failures.
+std::string ReasonOrUnknown(const std::string& error) {
+    return error.empty() ? std::string("SDL gave no reason") : error;
+}
+
 }  // namespace
 
 void QuitVideoOnce() {
@@ -70,7 +146,7 @@ void QuitVideoOnce() {
     SDL_Quit();
 }
 
-CTaskWindowSDL::CTaskWindowSDL() : CTask(1000, "window") {
+CTaskWindowSDL::CTaskWindowSDL() : CTaskWindow(1000, "window") {
     mySetNameCommand = std::make_unique<CWindowCommand>([this](const CParameterList* p) {
         SetCaption(p != nullptr ? p->GetString(0) : std::string());
         return std::string();
@@ -83,7 +159,7 @@ CTaskWindowSDL::CTaskWindowSDL() : CTask(1000, "window") {
     });
     mySetIconCommand = std::make_unique<CWindowCommand>([this](const CParameterList* p) {
         if (p == nullptr) return std::string("[ERROR] You have to give atleast one parameter");
-        SetIcon(p->GetString(0));
+        ApplyIcon(p->GetString(0));
         return std::string();
     });
     myToggleFullscreenCommand = std::make_unique<CWindowCommand>([this](const CParameterList*) {
@@ -111,10 +187,10 @@ bool CTaskWindowSDL::Start() {
 
 bool CTaskWindowSDL::Start(const CParameterList& parameters) {
     ReadParameters(parameters);
-    InitVideo();
+    const bool videoUp = InitVideo();
     ChooseFlags();
     if (!myCaption.empty()) SetCaption(myCaption);
-    if (!myIconFile.empty()) SetIcon(myIconFile);
+    if (!myIconFile.empty()) ApplyIcon(myIconFile);
     LogLine("New window created succesfully");
 
     myConsole = CreateConsole();
@@ -126,8 +202,20 @@ bool CTaskWindowSDL::Start(const CParameterList& parameters) {
     EventManager().AddScreenListener(this);
     myListening = true;
     EventManager().Resize(myWidth, myHeight);
+    DecideOutcome(videoUp);
     // Parked: the window costs nothing per pass and commands still reach it by name.
     return false;
+}
+
+void CTaskWindowSDL::DecideOutcome(bool videoUp) {
+    if (myScreen != nullptr) {
+        SetOutcome(kOpen, std::string());
+    } else if (!videoUp) {
+        SetOutcome(kNoDisplay, NoDisplayReason(ReasonOrUnknown(myVideoError)));
+    } else {
+        SetOutcome(kRefused, ModeText(myWidth, myHeight, myDepth, myFullscreen) + " (" +
+                                 ReasonOrUnknown(myModeError) + ")");
+    }
 }
 
 void CTaskWindowSDL::ReadParameters(const CParameterList& parameters) {
@@ -141,16 +229,19 @@ void CTaskWindowSDL::ReadParameters(const CParameterList& parameters) {
     if (parameters.IsType(7, CParameter::kNumber)) myFramed = parameters.GetNumber(7) != 0;
 }
 
-void CTaskWindowSDL::InitVideo() {
+bool CTaskWindowSDL::InitVideo() {
     Logger() << "Initializing video ";
     // Video only: ticks and delays work without SDL's timer subsystem, the engine adds no
     // SDL timers, and that subsystem runs a thread waking every millisecond, which cost about
     // half of the program's processor time while playing.
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+    SDL_ClearError();
+    if (!StartVideo()) {
+        myVideoError = OrEmpty(SDL_GetError());
         Logger().Error() << "Error on initialing video or timer.\n SDL Says:\n"
-                         << SDL_GetError() << "\nExiting on error \n";
-        return;
+                         << myVideoError << "\nExiting on error \n";
+        return false;
     }
+    myVideoError.clear();
     Logger() << "[OK]\n\n";
     if (!ourVideoUp) {
         // A parked window task is never stopped, and a full-screen mode must not stay on
@@ -159,6 +250,7 @@ void CTaskWindowSDL::InitVideo() {
         (void)registered;
         ourVideoUp = true;
     }
+    return true;
 }
 
 void CTaskWindowSDL::ChooseFlags() {
@@ -235,10 +327,17 @@ void CTaskWindowSDL::OnResize(int width, int height) {
 
 bool CTaskWindowSDL::SetVideoMode(int width, int height) {
     myModeFlags = myFlags | (myFullscreen ? SDL_FULLSCREEN : 0);
-    myScreen = SDL_SetVideoMode(width, height, myDepth, myModeFlags);
+    // Without video, SDL_SetVideoMode would start it with a driver of SDL's own choice,
+    // a text-mode one among them.
+    SDL_ClearError();
+    myScreen = SDL_WasInit(SDL_INIT_VIDEO) != 0
+                   ? SDL_SetVideoMode(width, height, myDepth, myModeFlags)
+                   : nullptr;
     if (myScreen == nullptr) {
+        myModeError = SDL_WasInit(SDL_INIT_VIDEO) != 0 ? OrEmpty(SDL_GetError())
+                                                       : std::string("video is not started");
         Logger().Error() << "Error creating the new window" << std::endl
-                         << "  " << OrEmpty(SDL_GetError()) << std::endl;
+                         << "  " << myModeError << std::endl;
         return false;
     }
     myWidth = width;
@@ -263,6 +362,16 @@ bool CTaskWindowSDL::HandleCommand(const std::string& line) {
 void CTaskWindowSDL::SetCaption(const std::string& caption) {
     myCaption = caption;
     SDL_WM_SetCaption(myCaption.c_str(), myCaption.c_str());
+}
+
+void CTaskWindowSDL::ApplyIcon(const std::string& fileName) {
+    // SDL_WM_SetIcon reads through a null device when video is not started.
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        Logger().Warning() << "Window icon " << fileName << " not set: video is not started"
+                           << std::endl;
+        return;
+    }
+    SetIcon(fileName);
 }
 
 void CTaskWindowSDL::SetIcon(const std::string& fileName) {

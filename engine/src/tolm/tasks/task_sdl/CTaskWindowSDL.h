@@ -1,7 +1,9 @@
 // The "window" task of the "sdl" library: brings SDL's video up, opens the window and sets
 // its mode again on every resize it hears of as a screen listener. It parks itself after
 // start and answers "SetName", "Resize", "SetIcon" and "ToggleFullscreen" in its own
-// console, which it owns with its command objects. SDL owns the screen surface.
+// console, which it owns with its command objects. SDL owns the screen surface. Unless
+// SDL_VIDEODRIVER names a driver, only drivers that draw pictures are used: a terminal's
+// text-mode driver counts as no display.
 #ifndef TOLM_TASKS_TASK_SDL_CTASKWINDOWSDL_H
 #define TOLM_TASKS_TASK_SDL_CTASKWINDOWSDL_H
 
@@ -12,11 +14,11 @@
 #include "tolm/inputdevice/CScreenListener.h"
 #include "tolm/tasks/CCommand.h"
 #include "tolm/tasks/CConsole.h"
-#include "tolm/tasks/CTask.h"
+#include "tolm/tasks/CTaskWindow.h"
 
 namespace tolm {
 
-class CTaskWindowSDL : public CTask, public CScreenListener {
+class CTaskWindowSDL : public CTaskWindow, public CScreenListener {
 public:
     // Sizes outside these bounds, from parameters or "Resize", keep the current value.
     static constexpr int kMaxSide = 16384;
@@ -60,10 +62,15 @@ public:
 
 private:
     void ReadParameters(const CParameterList& parameters);
-    void InitVideo();
+    // False when no video driver started; the reason is kept for the outcome.
+    bool InitVideo();
     void ChooseFlags();
     void LogVideoModes() const;
+    // SetIcon once video is started; otherwise a warning.
+    void ApplyIcon(const std::string& fileName);
     bool SetVideoMode(int width, int height);
+    // The outcome of a start, from whether video came up and the window opened.
+    void DecideOutcome(bool videoUp);
 
     std::unique_ptr<CConsole> myConsole;
     std::unique_ptr<CCommand> mySetNameCommand;
@@ -82,6 +89,10 @@ private:
     std::string myIconFile;
     Uint32 mySurfaceFlags = 0;
     Uint32 myModeFlags = 0;
+    // SDL's words for the last failed video start and mode change, taken at once, before
+    // any later call can replace them.
+    std::string myVideoError;
+    std::string myModeError;
     bool myListening = false;
 };
 

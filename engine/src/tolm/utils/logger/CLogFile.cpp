@@ -1,7 +1,10 @@
 #include "tolm/utils/logger/CLogFile.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
-#include <fstream>
+#include <iostream>
 
 #include "tolm/utils/logger/CLogger.h"
 
@@ -39,7 +42,12 @@ CLogFile::CLogFile(const std::string& fileName, const std::string& versionText)
 
     if (fileName != LastFileName()) {
         LastFileName() = fileName;
-        std::ofstream(myFileName, std::ios::out | std::ios::trunc);
+        std::FILE* file = std::fopen(myFileName.c_str(), "w");
+        if (file == nullptr) {
+            ReportFailure(myOpenFailureReported, "opened for writing", errno);
+        } else if (std::fclose(file) != 0) {
+            ReportFailure(myWriteFailureReported, "written", errno);
+        }
         WriteHeader();
     }
 }
@@ -73,17 +81,34 @@ void CLogFile::Write(const std::string& line, int level) {
         MarkerFor(level);
         return;
     }
-    std::ofstream file(myFileName, std::ios::out | std::ios::app);
-    const std::string marker = MarkerFor(level);
-    // A lost line is not reported: the next one simply tries again.
-    if (!file) return;
-    file << marker;
+    std::string text = MarkerFor(level);
     if (myIndent >= 1) {
-        for (int i = 0; i < myIndent; ++i) file << myIndentUnit;
+        for (int i = 0; i < myIndent; ++i) text += myIndentUnit;
     } else {
         myIndent = 0;
     }
-    file << line;
+    text += line;
+
+    // A lost line is said once on standard error, since the log itself cannot say it; the
+    // next line simply tries again.
+    std::FILE* file = std::fopen(myFileName.c_str(), "a");
+    if (file == nullptr) {
+        ReportFailure(myOpenFailureReported, "opened for writing", errno);
+        return;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    int error = written ? 0 : errno;
+    // Closing flushes: a full disk usually shows only here.
+    const bool closed = std::fclose(file) == 0;
+    if (!closed && error == 0) error = errno;
+    if (!written || !closed) ReportFailure(myWriteFailureReported, "written", error);
+}
+
+void CLogFile::ReportFailure(bool& reported, const char* what, int error) {
+    if (reported) return;
+    reported = true;
+    std::cerr << "Log lines are lost: \"" << myFileName << "\" cannot be " << what << " ("
+              << (error != 0 ? std::strerror(error) : "unknown error") << ")" << std::endl;
 }
 
 }  // namespace tolm

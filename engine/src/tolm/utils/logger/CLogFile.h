@@ -1,6 +1,8 @@
 // Writes log lines to one text file: a five-line header when the file is first used in the
 // process, a marker per line for its level, and indentation driven by the indent levels.
-// Each line opens, appends and closes the file, so it is on disk when Write returns.
+// Each line opens, appends and closes the file, so it is on disk when Write returns. A file
+// that cannot be opened or written is said once on standard error (once for each of the two
+// reasons); the lines are lost and writing goes on.
 #ifndef TOLM_UTILS_LOGGER_CLOGFILE_H
 #define TOLM_UTILS_LOGGER_CLOGFILE_H
 
@@ -23,12 +25,16 @@ public:
 private:
     std::string MarkerFor(int level);
     void WriteHeader();
+    // One line on standard error naming the file and the system's reason, unless already said.
+    void ReportFailure(bool& reported, const char* what, int error);
 
     std::string myFileName;
     std::string myVersionText;
     int myIndent = 0;
     std::string myIndentUnit = "  ";
     std::map<int, std::string> myMarkers;
+    bool myOpenFailureReported = false;
+    bool myWriteFailureReported = false;
 };
 
 }  // namespace tolm

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+
 #include "support/TestFiles.h"
 #include "tolm/inputdevice/CEventManager.h"
 #include "tolm/tasks/task_sdl/SdlTaskTestSupport.h"
@@ -82,6 +86,87 @@ TEST_F(CTaskWindowSDLTest, FailedVideoStartIsLoggedWithoutReadingThroughNull) {
     EXPECT_TRUE(myLog->Contains("Using driver: \n"));
     EXPECT_TRUE(myLog->Contains("Using software ( SDL_SWSURFACE )\n"));
     EXPECT_FALSE(myLog->Contains("All resolutions available\n"));
+}
+
+// Sets an environment variable (null: removes it) for its lifetime, then puts it back.
+class CScopedVariable {
+public:
+    CScopedVariable(const char* name, const char* value) : myName(name) {
+        if (const char* old = std::getenv(name)) myOld = old;
+        Set(value);
+    }
+    ~CScopedVariable() { Set(myOld ? myOld->c_str() : nullptr); }
+    CScopedVariable(const CScopedVariable&) = delete;
+    CScopedVariable& operator=(const CScopedVariable&) = delete;
+
+private:
+    void Set(const char* value) {
+        if (value != nullptr) {
+            setenv(myName.c_str(), value, 1);
+        } else {
+            unsetenv(myName.c_str());
+        }
+    }
+    std::string myName;
+    std::optional<std::string> myOld;
+};
+
+// What the process entry turns into its one line and exit code. The reason is the failing
+// call's own: an error an earlier call left behind is never quoted. With a terminal type
+// set, an unchosen driver never falls back on drawing letters into the terminal. Without
+// video an icon is not handed to SDL, which would read through a null device.
+TEST_F(CTaskWindowSDLTest, OutcomeSaysWhetherTheWindowOpenedAndWhyNot) {
+    CTempDir dir;
+    const std::string icon = dir.File("icon.bmp");
+    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 16, 16, 24, 0, 0, 0, 0);
+    ASSERT_EQ(SDL_SaveBMP(picture, icon.c_str()), 0);
+    SDL_FreeSurface(picture);
+    const std::string unreachable = "the window could not be opened (No available video device)";
+    const struct {
+        const char* driver;
+        const char* display;
+        CTaskWindow::EOutcome outcome;
+        std::string failure;
+    } cases[] = {
+        {"dummy", nullptr, CTaskWindow::kOpen, ""},
+        {"no-such-driver", ":0", CTaskWindow::kNoDisplay, unreachable},
+        {"x11", nullptr, CTaskWindow::kNoDisplay, "DISPLAY is not set"},
+        {"x11", "", CTaskWindow::kNoDisplay, "DISPLAY is not set"},
+        {nullptr, nullptr, CTaskWindow::kNoDisplay, "DISPLAY is not set"},
+        {"", nullptr, CTaskWindow::kNoDisplay, "DISPLAY is not set"},
+        {nullptr, ":7353", CTaskWindow::kNoDisplay, unreachable},
+    };
+    const CScopedVariable term("TERM", "xterm");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.driver ? c.driver : "(unset)") + " on " +
+                     (c.display ? c.display : "(unset)"));
+        myLog.reset();  // the logger goes with the reset; a new capture follows the new one
+        Reset(true);
+        const CScopedVariable driver("SDL_VIDEODRIVER", c.driver);
+        const CScopedVariable display("DISPLAY", c.display);
+        SDL_SetError("Unrecognized sound file type");
+        CTaskWindowSDL* window = StartWindow({320.0, 200.0, 32.0, 0.0, 0.0, "t", icon});
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->GetCommandConsole()->Execute("SetIcon(\"" + icon + "\")"), "");
+        const char* const after = std::getenv("SDL_VIDEODRIVER");
+        EXPECT_EQ(std::string(after ? after : "(unset)"), c.driver ? c.driver : "(unset)");
+        char name[64] = {0};
+        const std::string used = SDL_VideoDriverName(name, sizeof name) ? name : "";
+        if (c.outcome != CTaskWindow::kOpen && window->GetOutcome() == CTaskWindow::kOpen) {
+            // Only where a frame buffer console lets a drawing driver start without X.
+            EXPECT_TRUE(used != "caca" && used != "aalib") << used;
+            QuitVideoOnce();
+            continue;
+        }
+        EXPECT_EQ(window->GetOutcome(), c.outcome);
+        EXPECT_EQ(window->GetFailure(), c.failure);
+        EXPECT_EQ(window->GetScreen() != nullptr, c.outcome == CTaskWindow::kOpen);
+        if (c.outcome != CTaskWindow::kOpen) {
+            EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "video started behind the failure";
+            EXPECT_TRUE(myLog->Has("Window icon " + icon + " not set: video is not started\n", 2));
+        }
+        QuitVideoOnce();
+    }
 }
 
 TEST_F(CTaskWindowSDLTest, CommandsAnswerAndResize) {

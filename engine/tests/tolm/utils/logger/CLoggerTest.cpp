@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <ctime>
+#include <filesystem>
 #include <vector>
 
 #include "support/TestFiles.h"
@@ -82,6 +85,58 @@ TEST(CLogFile, HeaderMarkersIndentationAndAppending) {
     EXPECT_EQ(lines,
               (Lines{rule, "", "( ) Using Tolm version 0.22", "", rule, "( ) plain", "(!)   in one",
                      "<!>     in two", "(d) never below zero", "  back at one", "( ) second"}));
+}
+
+// A log that cannot be written is said once on standard error, whatever the number of lines
+// lost, and each line still tries again. Root writes through permission bits, so the cases
+// use what stops root too: a parent that is a plain file, and a device that is always full.
+TEST(CLogFile, AFileThatCannotBeWrittenIsSaidOnceOnStandardError) {
+    test::CTempDir dir;
+    test::WriteFile(dir.File("plain"), "");
+    const std::string underFile = dir.File("plain/log.txt");
+    const struct {
+        std::string name;
+        std::string said;
+    } cases[] = {
+        {underFile, "Log lines are lost: \"" + underFile +
+                        "\" cannot be opened for writing (Not a directory)\n"},
+        {"/dev/full",
+         "Log lines are lost: \"/dev/full\" cannot be written (No space left on device)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::internal::CaptureStderr();
+        CLogFile file(c.name, "Tolm version 0.22");  // the header is five lost lines
+        for (int i = 0; i < 3; ++i) file.Write("lost\n", CLogger::kError);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.said);
+    }
+
+    // The folder comes back: the next line is written, and nothing more is said.
+    std::filesystem::remove(dir.File("plain"));
+    std::filesystem::create_directory(dir.File("plain"));
+    testing::internal::CaptureStderr();
+    CLogFile again(underFile, "v");
+    again.Write("back\n", CLogger::kNormal);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(test::ReadLines(underFile).back(), "( ) back");
+}
+
+// The game folder as a player may have it: read-only. Only meaningful where permission bits
+// apply, which they do not for root.
+TEST(CLogFile, AReadOnlyFolderIsSaidOnce) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    test::CTempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+    const std::string name = dir.File("log.txt");
+    testing::internal::CaptureStderr();
+    {
+        CLogFile file(name, "Tolm version 0.22");
+        file.Write("lost\n", CLogger::kNormal);
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    ::chmod(dir.Path().c_str(), 0755);
+    EXPECT_EQ(said, "Log lines are lost: \"" + name +
+                        "\" cannot be opened for writing (Permission denied)\n");
 }
 
 }  // namespace
