@@ -25,6 +25,16 @@ bool EndsWith(const std::string& text, const std::string& tail) {
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+// Text from a file as it may go into the log: a corrupt file's bytes would make the log
+// unreadable as text, and its length is the file's to choose.
+std::string Printable(const std::string& text) {
+    constexpr std::size_t kMaxShown = 64;
+    std::string shown;
+    for (char c : text.substr(0, kMaxShown)) shown += c >= ' ' && c <= '~' ? c : '?';
+    if (text.size() > kMaxShown) shown += "...";
+    return shown;
+}
+
 }  // namespace
 
 CSpriteFactory* CSpriteFactory::Get() {
@@ -108,8 +118,9 @@ std::unique_ptr<CXmlNode> CSpriteFactory::ReadDescription(const std::string& fil
         return nullptr;
     }
     if (cutOff) {
-        ReportOnce(filename, std::string("ends before its root element <") + root->GetName() +
-                                 "> is closed" + kEmptySprite);
+        ReportOnce(filename,
+                   std::string("is cut off or not XML: it ends before its root element is closed") +
+                       kEmptySprite);
         return nullptr;
     }
     return root;
@@ -123,7 +134,7 @@ CSprite* CSpriteFactory::LoadDescription(const std::string& filename) {
         const std::string name = root->GetAttribute("type").GetString();
         type = GetTypeId(name);
         if (GetTypeName(type) != name) {
-            ReportOnce(filename, "names the unknown sprite type \"" + name + "\"; a " +
+            ReportOnce(filename, "names the unknown sprite type \"" + Printable(name) + "\"; a " +
                                      GetTypeName(kSpriteBase) + " is made instead.");
         }
     }

@@ -137,6 +137,7 @@ TEST_F(SpriteFactoryTest, BrokenDescriptionFilesAreReportedOnceByNameAndPlayGoes
         "<Frame type=\"frame_rect\" ><Rect x=\"0\" y=\"0\" w=\"6\" h=\"10\" ></Rect>"
         "<FrameLength>50</FrameLength></Frame>\n</Animation>\n</Sprite>\n";
     const std::string instead = "; an empty sprite is returned instead.";
+    const char kTagGarbage[] = "\x89PNG\r\n\x1a\n\0<\xe1\x13>\x02\x03<\x90 a=\"\xff\">\x04";
     const char kGarbage[] = "\x01\x02\0 GIF89a <\x7f\xfe never closed";
     const struct {
         const char* what;
@@ -148,13 +149,19 @@ TEST_F(SpriteFactoryTest, BrokenDescriptionFilesAreReportedOnceByNameAndPlayGoes
         {"empty", "", "is empty" + instead},
         {"blank lines", "\n  \n", "holds no XML element" + instead},
         {"garbage", std::string(kGarbage, sizeof kGarbage - 1), "holds no XML element" + instead},
+        {"garbage that opens elements", std::string(kTagGarbage, sizeof kTagGarbage - 1),
+         "is cut off or not XML: it ends before its root element is closed" + instead},
         {"cut inside the first tag", good.substr(0, 10), "holds no XML element" + instead},
         {"cut in half", good.substr(0, good.size() / 2),
-         "ends before its root element <Sprite> is closed" + instead},
+         "is cut off or not XML: it ends before its root element is closed" + instead},
         {"cut before the last end tag", good.substr(0, good.rfind("</Sprite>")),
-         "ends before its root element <Sprite> is closed" + instead},
+         "is cut off or not XML: it ends before its root element is closed" + instead},
         {"unknown type", "<Sprite type=\"sprite_animatd\" ></Sprite>\n",
          "names the unknown sprite type \"sprite_animatd\"; a sprite_base is made instead."},
+        {"unknown type of odd bytes",
+         "<Sprite type=\"\x01\xff" + std::string(70, 'x') + "\" ></Sprite>\n",
+         "names the unknown sprite type \"??" + std::string(62, 'x') +
+             "...\"; a sprite_base is made instead."},
     };
     int number = 0;
     for (const auto& c : cases) {
