@@ -2,40 +2,16 @@
 
 #include "tolm/gfx/CFrameFactory.h"
 #include "tolm/tasks/CConsoleHolder.h"
-#include "tolm/utils/logger/CLogger.h"
 #include "tolm/utils/xml/CXmlFileSys.h"
 
 namespace tolm {
-namespace {
-
-// A quote would end the command's parameter early and let the rest of the name run as
-// commands; a line break would end the command line.
-bool IsSafeSoundFile(const std::string& name) {
-    for (char c : name) {
-        if (c == '"' || c == '\n' || c == '\r') return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-std::string CFrameSound::MakeCommand(const std::string& soundFile) {
-    return "Audio::PlayEffect( \"" + soundFile + "\" );";
-}
-
-bool CFrameSound::SetSoundFile(const std::string& soundFile) {
-    if (!IsSafeSoundFile(soundFile)) {
-        Logger().Warning() << "[WARNING] CFrameSound - refused the sound file name " << soundFile
-                           << " : it holds a quote or a line break\n";
-        mySoundFile.clear();
-        return false;
-    }
-    mySoundFile = soundFile;
-    return true;
-}
 
 bool CFrameSound::Update(CSprite*, types::ticks) {
-    if (!mySoundFile.empty()) GetConsole()->Execute(MakeCommand(mySoundFile));
+    if (!mySoundFile.empty()) {
+        CParameterList parameters;
+        parameters.AddString(mySoundFile);
+        GetConsole()->ExecuteCommandInNamespace(kAudioTask, kPlayCommand, parameters);
+    }
     return true;
 }
 

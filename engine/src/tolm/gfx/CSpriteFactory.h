@@ -6,9 +6,12 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 
 #include "tolm/gfx/CSprite.h"
+#include "tolm/utils/xml/CXmlNode.h"
 
 namespace tolm {
 
@@ -26,8 +29,10 @@ public:
 
     CSpriteFactory();
 
-    // Never null; the caller owns the sprite. A description of the screen layer is refused
-    // with an error line and gives an empty sprite, since the screen layer is not ownable.
+    // Never null; the caller owns the sprite. A description file that is missing, empty,
+    // not a regular file, without an element or cut off before its root element closes
+    // gives an empty sprite, and so does a description of the screen layer (which is not
+    // ownable); each is reported with one error line per file, however often it is loaded.
     CSprite* LoadSprite(const std::string& filename);
     // A new sprite of the type with default members, owned by the caller, except for the
     // screen layer's id, which gives the process-wide screen layer itself (never delete it);
@@ -42,8 +47,13 @@ public:
 
 private:
     CSprite* LoadDescription(const std::string& filename);
+    // The document's root element, or null after reporting why there is none.
+    std::unique_ptr<CXmlNode> ReadDescription(const std::string& filename);
+    void ReportOnce(const std::string& filename, const std::string& problem);
 
     std::map<int, CCreator> myCreators;
+    // Files already reported: the game loads some descriptions again for every new sprite.
+    std::set<std::string> myReported;
 };
 
 }  // namespace tolm

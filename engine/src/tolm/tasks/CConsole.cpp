@@ -283,6 +283,20 @@ std::string CConsole::ExecuteInNamespace(const std::string& /*space*/, const std
     return Execute(rest, false);
 }
 
+std::string CConsole::ExecuteCommand(const std::string& name, const CParameterList& parameters) {
+    CCommand* command = FindCommand(name);
+    if (command == nullptr) return std::string();
+    // Commands may consume their list; the caller's stays as it was.
+    CParameterList own(parameters);
+    return command->Execute(own);
+}
+
+std::string CConsole::ExecuteCommandInNamespace(const std::string& /*space*/,
+                                                const std::string& name,
+                                                const CParameterList& parameters) {
+    return ExecuteCommand(name, parameters);
+}
+
 void CConsole::AddOwnedCommand(const std::string& name, std::unique_ptr<CCommand> command) {
     if (!command) return;
     AddCommand(name, command.get());

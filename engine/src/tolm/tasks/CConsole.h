@@ -53,6 +53,14 @@ public:
     virtual std::string ExecuteCompound(const std::string& line);
     // Runs the rest here; the process-wide console routes it to a task instead.
     virtual std::string ExecuteInNamespace(const std::string& space, const std::string& rest);
+    // Runs the named command with a copy of a ready-made list: nothing of it is parsed or
+    // evaluated, so its texts cannot become commands. The empty text when there is no such
+    // command (looked up by the case rule of this console).
+    virtual std::string ExecuteCommand(const std::string& name, const CParameterList& parameters);
+    // A ready-made call addressed as space::name: runs here, as ExecuteInNamespace does; the
+    // process-wide console routes it to the task called space instead.
+    virtual std::string ExecuteCommandInNamespace(const std::string& space, const std::string& name,
+                                                  const CParameterList& parameters);
 
     // The console keeps the command until it is destroyed, even after RemoveCommand.
     void AddOwnedCommand(const std::string& name, std::unique_ptr<CCommand> command);

@@ -18,4 +18,13 @@ std::string CMainConsole::ExecuteInNamespace(const std::string& space, const std
     return "No namespace named space\n";
 }
 
+std::string CMainConsole::ExecuteCommandInNamespace(const std::string& space,
+                                                    const std::string& name,
+                                                    const CParameterList& parameters) {
+    if (CSingletonPtr<CTaskFactory>::Get()->SendCallToTask(space, name, parameters)) {
+        return std::string();
+    }
+    return "No namespace named space\n";
+}
+
 }  // namespace tolm

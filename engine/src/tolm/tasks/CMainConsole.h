@@ -1,5 +1,6 @@
 // The console made by the console holder: it writes echoed lines and their answers to the
-// log and routes Name::Command lines to the task called Name.
+// log and routes Name::Command lines, and ready-made calls of Name's commands, to the task
+// called Name.
 #ifndef TOLM_TASKS_CMAINCONSOLE_H
 #define TOLM_TASKS_CMAINCONSOLE_H
 
@@ -14,6 +15,9 @@ public:
     std::string Execute(const std::string& line, bool echo = false) override;
     // Answers "No namespace named space\n" when no task has that instance name.
     std::string ExecuteInNamespace(const std::string& space, const std::string& rest) override;
+    // Routed like ExecuteInNamespace, with the same answer for an unknown task.
+    std::string ExecuteCommandInNamespace(const std::string& space, const std::string& name,
+                                          const CParameterList& parameters) override;
 };
 
 }  // namespace tolm

@@ -40,6 +40,12 @@ public:
     virtual void SetName(const std::string& name) { myName = name; }
     // Tasks that accept commands run the line in their own console and answer true.
     virtual bool HandleCommand(const std::string& /*line*/) { return false; }
+    // The same for one command of the task's console with a ready-made parameter list, so
+    // that text taken from data files reaches the command as it is and is never parsed.
+    virtual bool HandleCommandCall(const std::string& /*command*/,
+                                   const CParameterList& /*parameters*/) {
+        return false;
+    }
     virtual bool IsTimed() const { return myInterval != 0; }
     virtual void SetInterval(types::ticks interval) { myInterval = interval; }
     virtual types::ticks GetInterval() const { return myInterval; }

@@ -82,13 +82,23 @@ void CTaskFactory::StopTask(const std::string& name) {
     Scheduler().StopTask(task);
 }
 
-bool CTaskFactory::SendToTask(const std::string& name, const std::string& line) {
+CTask* CTaskFactory::FindAddressee(const std::string& name) const {
     CTask* task = FindTask(name);
     if (task == nullptr) {
         Logger().Error() << "[ERROR] Sorry the namespace or task " << name << " doesn't exist.\n";
-        return false;
     }
-    return task->HandleCommand(line);
+    return task;
+}
+
+bool CTaskFactory::SendToTask(const std::string& name, const std::string& line) {
+    CTask* task = FindAddressee(name);
+    return task != nullptr && task->HandleCommand(line);
+}
+
+bool CTaskFactory::SendCallToTask(const std::string& name, const std::string& command,
+                                  const CParameterList& parameters) {
+    CTask* task = FindAddressee(name);
+    return task != nullptr && task->HandleCommandCall(command, parameters);
 }
 
 CTask* CTaskFactory::FindTask(const std::string& name) const {

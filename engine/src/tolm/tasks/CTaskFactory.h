@@ -35,6 +35,9 @@ public:
     void ResumeTask(const std::string& name);
     void StopTask(const std::string& name);
     bool SendToTask(const std::string& name, const std::string& line);
+    // Hands one command with its ready-made parameters to the task called name.
+    bool SendCallToTask(const std::string& name, const std::string& command,
+                        const CParameterList& parameters);
     // Exact, case-sensitive; null when absent.
     CTask* FindTask(const std::string& name) const;
 
@@ -43,6 +46,9 @@ public:
     void DeleteAllTasks();
 
 private:
+    // Null, with the error line, when no task has the name.
+    CTask* FindAddressee(const std::string& name) const;
+
     std::map<std::string, std::unique_ptr<CTaskCreator>> myTypes;
     std::map<std::string, CTask*> myTasks;
     std::vector<std::unique_ptr<CTask>> myOwnedTasks;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 
 #include "GfxTestSupport.h"
 #include "support/TestFiles.h"
@@ -124,6 +125,71 @@ TEST_F(SpriteFactoryTest, UnreadableFilesGiveEmptySpritesAndUpperCaseXmlIsAPictu
     EXPECT_EQ(Pixels(myVideo), std::vector<Uint32>(kWidth * kHeight, 0));
     mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myPicture));
     EXPECT_EQ(mySprites.back()->GetRect(), types::rect(0, 0, 12, 10));
+    Frame();
+    EXPECT_EQ(myScreen->GetPixel(0, 0), kRed);
+}
+
+TEST_F(SpriteFactoryTest, BrokenDescriptionFilesAreReportedOnceByNameAndPlayGoesOn) {
+    const std::string good =
+        "<Sprite type=\"sprite_animated\" >\n<ImageFilename>" + myPicture +
+        "</ImageFilename>\n<ImageRect x=\"0\" y=\"0\" w=\"12\" h=\"10\" ></ImageRect>\n"
+        "<CurrentAnimation>a</CurrentAnimation>\n<Animation name=\"a\" loop=\"1\" >\n"
+        "<Frame type=\"frame_rect\" ><Rect x=\"0\" y=\"0\" w=\"6\" h=\"10\" ></Rect>"
+        "<FrameLength>50</FrameLength></Frame>\n</Animation>\n</Sprite>\n";
+    const std::string instead = "; an empty sprite is returned instead.";
+    const char kTagGarbage[] = "\x89PNG\r\n\x1a\n\0<\xe1\x13>\x02\x03<\x90 a=\"\xff\">\x04";
+    const char kGarbage[] = "\x01\x02\0 GIF89a <\x7f\xfe never closed";
+    const struct {
+        const char* what;
+        std::string content;  // "missing" and "directory" make no file of it
+        std::string problem;
+    } cases[] = {
+        {"missing", "", "does not exist" + instead},
+        {"directory", "", "is not a regular file" + instead},
+        {"empty", "", "is empty" + instead},
+        {"blank lines", "\n  \n", "holds no XML element" + instead},
+        {"garbage", std::string(kGarbage, sizeof kGarbage - 1), "holds no XML element" + instead},
+        {"garbage that opens elements", std::string(kTagGarbage, sizeof kTagGarbage - 1),
+         "is cut off or not XML: it ends before its root element is closed" + instead},
+        {"cut inside the first tag", good.substr(0, 10), "holds no XML element" + instead},
+        {"cut in half", good.substr(0, good.size() / 2),
+         "is cut off or not XML: it ends before its root element is closed" + instead},
+        {"cut before the last end tag", good.substr(0, good.rfind("</Sprite>")),
+         "is cut off or not XML: it ends before its root element is closed" + instead},
+        {"unknown type", "<Sprite type=\"sprite_animatd\" ></Sprite>\n",
+         "names the unknown sprite type \"sprite_animatd\"; a sprite_base is made instead."},
+        {"unknown type of odd bytes",
+         "<Sprite type=\"\x01\xff" + std::string(70, 'x') + "\" ></Sprite>\n",
+         "names the unknown sprite type \"??" + std::string(62, 'x') +
+             "...\"; a sprite_base is made instead."},
+    };
+    int number = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = myDir.File("broken" + std::to_string(number++) + ".xml");
+        if (std::string(c.what) == "directory") {
+            std::filesystem::create_directory(file);
+        } else if (std::string(c.what) != "missing") {
+            test::WriteFile(file, c.content);
+        }
+        CLogCapture log;
+        // The game loads some descriptions again for every new sprite: one line in all.
+        for (int i = 0; i < 3; ++i) {
+            mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(file));
+            EXPECT_EQ(mySprites.back()->GetType(), 0);
+            EXPECT_TRUE(mySprites.back()->IsEmpty());
+            EXPECT_EQ(mySprites.back()->GetLayer(), CScreenLayer::Get());
+        }
+        EXPECT_EQ(log.Lines(), std::vector<std::string>{"[ERROR] CSpriteFactory::LoadSprite() - " +
+                                                        file + " " + c.problem + "\n"});
+        EXPECT_EQ(log.Levels(), std::vector<int>{CLogger::kError});
+    }
+    // The whole file still gives its animated sprite, and frames go on being drawn.
+    CLogCapture log;
+    CSprite* sprite = Load("good.xml", good);
+    EXPECT_EQ(sprite->GetType(), 4);
+    EXPECT_FALSE(sprite->IsEmpty());
+    EXPECT_TRUE(log.Lines().empty());
     Frame();
     EXPECT_EQ(myScreen->GetPixel(0, 0), kRed);
 }

@@ -36,6 +36,17 @@ public:
     CParameterList myParameters;
 };
 
+// Empties the list it is given, as commands that take their parameters one by one do.
+class CEater : public CCommand {
+public:
+    std::string Execute(CParameterList& parameters) override {
+        for (; !parameters.Empty(); parameters.PopFront()) ++myEaten;
+        return std::string();
+    }
+    std::string Execute() override { return std::string(); }
+    int myEaten = 0;
+};
+
 // "n 12" for a number, "s text" for a string, "-" for none.
 Lines Describe(const CParameterList& list) {
     Lines kinds;
@@ -207,6 +218,55 @@ TEST_F(CConsoleTest, StartTaskTakesTypeNamePriorityAndRestAndNameRoutesToTheTask
     }
     FindRecorder("Rec")->myAcceptsCommands = false;
     EXPECT_EQ(console.Execute("Rec::x"), "No namespace named space\n");
+}
+
+TEST_F(CConsoleTest, ReadyMadeCallsRunOneCommandWithTheirListAsItIs) {
+    CParameterList list;
+    list.AddString("inner(); x = 1; \"quoted\"");
+    list.AddString("7");
+    list.AddNumber(2);
+    // By the console's case rule, with the texts unparsed and unevaluated.
+    EXPECT_EQ(myConsole.ExecuteCommand("PROBE", list), "probed");
+    EXPECT_EQ(myProbe.myCalls, 1);
+    EXPECT_TRUE(myProbe.myHadList);
+    EXPECT_EQ(Describe(myProbe.myParameters),
+              (Lines{"s inner(); x = 1; \"quoted\"", "s 7", "n 2"}));
+    EXPECT_EQ(myInner.myCalls, 0);
+    EXPECT_TRUE(myConsole.GetVariableNames().empty());
+    // A command that consumes its list leaves the caller's alone.
+    CEater eater;
+    myConsole.AddCommand("eat", &eater);
+    myConsole.ExecuteCommand("eat", list);
+    EXPECT_EQ(eater.myEaten, 3);
+    EXPECT_EQ(list.Size(), 3u);
+    // No such command: nothing runs, nothing is evaluated.
+    EXPECT_EQ(myConsole.ExecuteCommand("inner()", list), "");
+    EXPECT_EQ(myConsole.ExecuteCommand("missing", list), "");
+    myConsole.SetCaseSensitive(true);  // the names were stored in upper case
+    EXPECT_EQ(myConsole.ExecuteCommand("probe", list), "");
+    EXPECT_EQ(myInner.myCalls, 0);
+    EXPECT_EQ(myProbe.myCalls, 1);
+    // A plain console runs a namespaced call itself, as it does a Name:: line.
+    EXPECT_EQ(myConsole.ExecuteCommandInNamespace("Anything", "PROBE", list), "probed");
+    EXPECT_EQ(myProbe.myCalls, 2);
+
+    // The process-wide console routes it to the task of exactly that instance name.
+    CConsole& console = *GetConsole();
+    Start("Rec", 5);
+    Journal().clear();
+    EXPECT_EQ(console.ExecuteCommandInNamespace("Rec", "Play", list), "");
+    EXPECT_EQ(Journal(), (Lines{"call Rec Play [inner(); x = 1; \"quoted\"] [7] [2]"}));
+    for (const char* space : {"rec", "Rec ", ""}) {
+        SCOPED_TRACE(space);
+        myLog->Clear();
+        EXPECT_EQ(console.ExecuteCommandInNamespace(space, "Play", list),
+                  "No namespace named space\n");
+        EXPECT_EQ(myLog->Lines(), (Lines{std::string("[ERROR] Sorry the namespace or task ") +
+                                         space + " doesn't exist.\n"}));
+    }
+    FindRecorder("Rec")->myAcceptsCommands = false;
+    EXPECT_EQ(console.ExecuteCommandInNamespace("Rec", "Play", list), "No namespace named space\n");
+    EXPECT_EQ(myInner.myCalls, 0);
 }
 
 TEST_F(CConsoleTest, MainConsoleEchoesLineAndNonEmptyAnswer) {

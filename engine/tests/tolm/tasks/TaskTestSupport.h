@@ -53,6 +53,14 @@ public:
         Journal().push_back("command " + GetName() + " " + line);
         return myAcceptsCommands;
     }
+    // Journals "call NAME COMMAND [p0] [p1] ...".
+    bool HandleCommandCall(const std::string& command, const CParameterList& parameters) override {
+        std::string line = "call " + GetName() + " " + command;
+        for (std::size_t i = 0; i < parameters.Size(); ++i)
+            line += " [" + parameters.GetString(i) + "]";
+        Journal().push_back(line);
+        return myAcceptsCommands;
+    }
     bool PausesWhenInactive() const override { return myPausesWhenInactive; }
 
     bool myStartResult = true;

@@ -17,8 +17,14 @@ namespace {
 
 constexpr int kFactorDigits = 3;
 constexpr int kFullFactor = 8;
-// Above this a picture could not be made anyway (and the cell grid would overflow).
+// Above this a picture could not be made anyway.
 constexpr std::int64_t kMaxSide = 16384;
+
+// cells of size pixels make a side of at most kMaxSide, checked without multiplying first:
+// file values reach the full range of 64 bits.
+bool FitsSide(std::int64_t cells, std::int64_t size) {
+    return cells > 0 && size > 0 && cells <= kMaxSide && size <= kMaxSide / cells;
+}
 
 std::vector<std::string> SplitFields(const std::string& line) {
     std::vector<std::string> fields;
@@ -64,8 +70,7 @@ bool ReadHeader(const std::string& path, const std::vector<std::string>& fields,
             return false;
         }
     }
-    if (h.cols <= 0 || h.rows <= 0 || h.cellW <= 0 || h.cellH <= 0 || h.count < 0 ||
-        h.cols * h.cellW > kMaxSide || h.rows * h.cellH > kMaxSide) {
+    if (!FitsSide(h.cols, h.cellW) || !FitsSide(h.rows, h.cellH) || h.count < 0) {
         Refuse(path) << "has a grid of " << h.cols << " x " << h.rows << " cells of " << h.cellW
                      << " x " << h.cellH << " pixels and " << h.count
                      << " characters, which cannot be drawn\n";
@@ -141,7 +146,8 @@ bool COgfFontLoader::Load(const std::string& path, CFont& font) {
     }
     const std::string& widths = fields[next];
     const std::string& picturePath = fields[next + 1];
-    if (static_cast<std::int64_t>(widths.size()) != 2 * h.count) {
+    // The count equals the characters' number by now, so doubling it cannot overflow.
+    if (widths.size() != 2 * characters.size()) {
         Logger().Error() << path << " Error, the number of character width's ( " << widths.size()
                          << ") doesn't match the number of characters (" << h.count
                          << ") times two\n";
@@ -158,10 +164,20 @@ bool COgfFontLoader::Load(const std::string& path, CFont& font) {
         Gfx::FreeImage(picture);
         return false;
     }
-    // The font draws from a copy of its own: a picture loaded from a file is shared with
-    // every other user of the file, and tinting it would change theirs too.
+    // Both products are at most kMaxSide (ReadHeader).
     const int width = static_cast<int>(h.cols * h.cellW);
     const int height = static_cast<int>(h.rows * h.cellH);
+    // A grid may shrink its picture but not blow it up: a few bytes of text would
+    // otherwise cost a picture of up to 16384 x 16384 pixels, and its recolouring.
+    if (width > picture->GetWidth() || height > picture->GetHeight()) {
+        Refuse(path) << "has a grid of " << width << " x " << height
+                     << " pixels, larger than its picture " << picturePath << " of "
+                     << picture->GetWidth() << " x " << picture->GetHeight() << " pixels\n";
+        Gfx::FreeImage(picture);
+        return false;
+    }
+    // The font draws from a copy of its own: a picture loaded from a file is shared with
+    // every other user of the file, and tinting it would change theirs too.
     CGfxBuffer* own = picture->Scale(width, height);
     Gfx::FreeImage(picture);
     if (own == nullptr || own->IsEmpty()) {

@@ -208,6 +208,12 @@ bool CSDLMixerTask::HandleCommand(const std::string& line) {
     return true;
 }
 
+bool CSDLMixerTask::HandleCommandCall(const std::string& command,
+                                      const CParameterList& parameters) {
+    if (myConsole) myConsole->ExecuteCommand(command, parameters);
+    return true;
+}
+
 void CSDLMixerTask::PlayMusic(const std::string& file) {
     if (myMusicPlayer) myMusicPlayer->Play(file);
 }

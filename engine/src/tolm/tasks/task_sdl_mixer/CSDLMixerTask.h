@@ -38,6 +38,7 @@ public:
     void OnPause() override;
     void OnResume() override;
     bool HandleCommand(const std::string& line) override;
+    bool HandleCommandCall(const std::string& command, const CParameterList& parameters) override;
     bool PausesWhenInactive() const override { return false; }
 
     // Fade times are clamped to 0 .. kMaxFadeTime milliseconds.

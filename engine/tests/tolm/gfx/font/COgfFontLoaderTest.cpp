@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "tolm/gfx/CFont.h"
 #include "tolm/gfx/GfxTestSupport.h"
 #include "tolm/gfx/font/COgfFontLoader.h"
@@ -88,8 +91,76 @@ TEST_F(COgfFontLoaderTest, GlyphsOutsideThePictureAreCut) {
     EXPECT_TRUE(font.GetCharRect('c').IsEmpty());
 }
 
+// FNV-1a over the picture's size and pixels and the 256 glyph rects.
+std::uint64_t Fingerprint(const CFont& font) {
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto add = [&hash](int value) {
+        for (int i = 0; i < 4; ++i) {
+            hash ^= static_cast<std::uint64_t>((static_cast<unsigned>(value) >> (8 * i)) & 0xff);
+            hash *= 1099511628211ull;
+        }
+    };
+    const CGfxBuffer* picture = font.GetImage();
+    add(picture->GetWidth());
+    add(picture->GetHeight());
+    for (int y = 0; y < picture->GetHeight(); ++y) {
+        for (int x = 0; x < picture->GetWidth(); ++x) {
+            const types::color c = picture->GetPixel(x, y);
+            add(c.r | c.g << 8 | c.b << 16 | c.a << 24);
+        }
+    }
+    for (int c = 0; c < 256; ++c) {
+        const types::rect r = font.GetCharRect(static_cast<char>(c));
+        for (int v : {r.x, r.y, r.w, r.h}) add(v);
+    }
+    return hash;
+}
+
+TEST_F(COgfFontLoaderTest, FontsWithinTheirPictureLoadAsTheyAlwaysDid) {
+    // Every pixel differs from its neighbours, so that scaling and tinting show.
+    CGfxBuffer* cells = Gfx::NewBuffer(160, 20, types::kColorKeyMagenta);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 160; ++x) {
+            const bool hole = x % 16 < 3 && y < 4;
+            cells->PutPixel(x, y,
+                            hole ? types::kColorKeyMagenta
+                                 : types::color(static_cast<std::uint8_t>(x * 3 / 2),
+                                                static_cast<std::uint8_t>(y * 12),
+                                                static_cast<std::uint8_t>((x * 7 + y * 5) % 256)));
+        }
+    }
+    ASSERT_TRUE(cells->Save(myDir.File("gradient.bmp")));
+    Gfx::FreeImage(cells);
+    myPicture = myDir.File("gradient.bmp");
+    // Fingerprints recorded from the loader as it was before grids were checked against
+    // their pictures.
+    const struct {
+        std::string fields;
+        std::uint64_t fingerprint;
+    } cases[] = {
+        {"10;1;16;20;10;888;0123456789;56565656565656565656", 8411594222664233017ull},
+        {"10;1;16;20;10;777;0123456789;56565656565656565656", 6781406997512750633ull},
+        {"5;1;16;10;6;648;01234 ;643264326432", 10048685838817101541ull},  // shrunk to half
+        {"3;2;40;7;6;808;abcdef;101520253035", 15201999382848573958ull},   // shrunk unevenly
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fields);
+        CFont font;
+        ASSERT_TRUE(Load(Ogf(c.fields), font));
+        EXPECT_EQ(Fingerprint(font), c.fingerprint);
+    }
+}
+
 TEST_F(COgfFontLoaderTest, BadFilesAreRefusedWithALineNamingThemAndChangeNothing) {
     const std::string path = myDir.File("font.ogf");
+    const std::string refused = "[ERROR] COgfFontLoader::Load() - " + path + " ";
+    const auto larger = [&](const std::string& grid) {
+        return refused + "has a grid of " + grid + " pixels, larger than its picture " + myPicture +
+               " of 160 x 20 pixels\n";
+    };
+    const auto cannot = [&](const std::string& grid) {
+        return refused + "has a grid of " + grid + " characters, which cannot be drawn\n";
+    };
     struct Case {
         std::string content;
         std::string line;  // the expected log line; empty: any line naming the file
@@ -112,6 +183,30 @@ TEST_F(COgfFontLoaderTest, BadFilesAreRefusedWithALineNamingThemAndChangeNothing
         {Ogf("10;1;16;20;1;888;x;6x"), ""},
         {"OGF;10;1;16;20;1;888;x;64;" + myDir.File("missing.png"),
          "Could not load image" + myDir.File("missing.png") + "\n"},
+        // A grid larger than its picture would blow a small picture up, at any cost.
+        {Ogf("1;1;16383;16383;1;777;0;00"), larger("16383 x 16383")},
+        {Ogf("10;1;17;20;1;888;x;64"), larger("170 x 20")},
+        {Ogf("10;1;16;21;1;888;x;64"), larger("160 x 21")},
+        {Ogf("1;1;161;1;1;888;x;64"), larger("161 x 1")},
+        // Sides whose product leaves 64 bits.
+        {Ogf("4611686018427387904;1;4;1;1;888;0;00"),
+         cannot("4611686018427387904 x 1 cells of 4 x 1 pixels and 1")},
+        {Ogf("1;4611686018427387904;1;4;1;888;0;00"),
+         cannot("1 x 4611686018427387904 cells of 1 x 4 pixels and 1")},
+        {Ogf("4;1;4611686018427387904;1;1;888;0;00"),
+         cannot("4 x 1 cells of 4611686018427387904 x 1 pixels and 1")},
+        {Ogf("2;1;9223372036854775807;1;1;888;0;00"),
+         cannot("2 x 1 cells of 9223372036854775807 x 1 pixels and 1")},
+        {Ogf("9223372036854775807;9223372036854775807;9223372036854775807;"
+             "9223372036854775807;1;888;0;00"),
+         cannot("9223372036854775807 x 9223372036854775807 cells of 9223372036854775807 x "
+                "9223372036854775807 pixels and 1")},
+        {Ogf("1;1;16385;1;1;888;0;00"), cannot("1 x 1 cells of 16385 x 1 pixels and 1")},
+        {Ogf("128;1;129;1;1;888;0;00"), cannot("128 x 1 cells of 129 x 1 pixels and 1")},
+        {Ogf("99999999999999999999;1;4;1;1;888;0;00"), refused + "has no number for the columns\n"},
+        {Ogf("1;1;16;20;9223372036854775807;888;0;00"),
+         path + "Error, the char count (9223372036854775807) and numbers of charachters (" +
+             std::to_string(5 + myPicture.size()) + ") don't match\n"},
     };
     CFont font;
     ASSERT_TRUE(Load(Ogf("10;1;16;20;1;888;z;64"), font));
