@@ -9,6 +9,7 @@
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
 #include "tolm/utils/logger/CLogger.h"
+#include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
 namespace {
@@ -266,10 +267,12 @@ void CTaskWindowSDL::SetCaption(const std::string& caption) {
 }
 
 void CTaskWindowSDL::SetIcon(const std::string& fileName) {
+    if (!media::Admit(fileName, media::EUse::kIcon)) return;
     SDL_Surface* image = SDL_LoadBMP(fileName.c_str());
     if (image == nullptr) {
         Logger().Warning() << " CApplicationSDL::WindowSetIcon() Could not load file: " << fileName
                            << std::endl;
+        media::ReportFailure(fileName, media::EUse::kIcon, "");
         return;
     }
     if (image->w > 32) {
