@@ -23,8 +23,9 @@ constexpr int kMaxTransformSide = 16384;
 // SDL_gfx silently raises a zoom below 1/1000 to 1/1000, giving a size nobody asked for.
 constexpr int kMaxShrink = 1000;
 // Sounds: plain PCM WAV of 8 or 16 bits in SDL's channel layouts (1, 2, 4, 6), at a rate
-// within these bounds and within kMaxRateRatio of the audio device's. SDL converts rates by
-// halving or doubling into a fixed table of ten steps; a far rate overruns it.
+// within these bounds and within kMaxRateRatio of the audio device's. SDL 1.2 converts a rate
+// by halving or doubling it step by step into a small fixed table on the stack: 0 Hz, 0
+// channels, or 100 Hz against a 22050 Hz device overrun it.
 constexpr int kMinSoundRate = 4000;
 constexpr int kMaxSoundRate = 192000;
 constexpr int kMaxRateRatio = 8;
