@@ -283,7 +283,9 @@ bool CGfxBufferSDL::TransformAllowed(const media::CMediaVerdict& verdict) const 
 }
 
 CGfxBuffer* CGfxBufferSDL::Scale(int w, int h) {
-    if (mySurface == nullptr || !TransformAllowed(media::CheckScale(GetWidth(), GetHeight(), w, h)))
+    // Nothing to draw is no fault: widgets ask for 0 x 0 before their first layout.
+    if (mySurface == nullptr || GetWidth() <= 0 || GetHeight() <= 0 || w <= 0 || h <= 0 ||
+        !TransformAllowed(media::CheckScale(GetWidth(), GetHeight(), w, h)))
         return Gfx::GetEmptyBuffer();
     SDL_Surface* view = GetSurface();
     if (view == nullptr) return Gfx::GetEmptyBuffer();
@@ -292,7 +294,8 @@ CGfxBuffer* CGfxBufferSDL::Scale(int w, int h) {
 }
 
 CGfxBuffer* CGfxBufferSDL::Rotate(float angle) {
-    if (mySurface == nullptr || !TransformAllowed(media::CheckRotate(GetWidth(), GetHeight())))
+    if (mySurface == nullptr || GetWidth() <= 0 || GetHeight() <= 0 ||
+        !TransformAllowed(media::CheckRotate(GetWidth(), GetHeight())))
         return Gfx::GetEmptyBuffer();
     SDL_Surface* view = GetSurface();
     if (view == nullptr) return Gfx::GetEmptyBuffer();
