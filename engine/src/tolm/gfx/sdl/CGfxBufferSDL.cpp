@@ -10,6 +10,7 @@
 #include "tolm/gfx/sdl/CTextureManager.h"
 #include "tolm/gfx/sdl/PixelAccess.h"
 #include "tolm/gfx/sdl/SaveTGA.h"
+#include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
 namespace {
@@ -272,9 +273,19 @@ CGfxBuffer* CGfxBufferSDL::WrapTransformed(SDL_Surface* transformed) {
     return new CGfxBufferSDL(transformed);
 }
 
+bool CGfxBufferSDL::TransformAllowed(const media::CMediaVerdict& verdict) const {
+    if (verdict.allowed) return true;
+    const std::string subject = myFilename.empty() ? "a " + std::to_string(GetWidth()) + " x " +
+                                                         std::to_string(GetHeight()) + " picture"
+                                                   : "\"" + myFilename + "\"";
+    media::ReportRefusedTransform(subject, verdict.reason);
+    return false;
+}
+
 CGfxBuffer* CGfxBufferSDL::Scale(int w, int h) {
+    // Nothing to draw is no fault: widgets ask for 0 x 0 before their first layout.
     if (mySurface == nullptr || GetWidth() <= 0 || GetHeight() <= 0 || w <= 0 || h <= 0 ||
-        w > kMaxSide || h > kMaxSide)
+        !TransformAllowed(media::CheckScale(GetWidth(), GetHeight(), w, h)))
         return Gfx::GetEmptyBuffer();
     SDL_Surface* view = GetSurface();
     if (view == nullptr) return Gfx::GetEmptyBuffer();
@@ -283,7 +294,9 @@ CGfxBuffer* CGfxBufferSDL::Scale(int w, int h) {
 }
 
 CGfxBuffer* CGfxBufferSDL::Rotate(float angle) {
-    if (mySurface == nullptr || GetWidth() <= 0 || GetHeight() <= 0) return Gfx::GetEmptyBuffer();
+    if (mySurface == nullptr || GetWidth() <= 0 || GetHeight() <= 0 ||
+        !TransformAllowed(media::CheckRotate(GetWidth(), GetHeight())))
+        return Gfx::GetEmptyBuffer();
     SDL_Surface* view = GetSurface();
     if (view == nullptr) return Gfx::GetEmptyBuffer();
     return WrapTransformed(rotozoomSurface(view, angle, 1.0, ourRotateSmoothing));

@@ -10,13 +10,14 @@
 
 #include "SDL.h"
 #include "tolm/gfx/CGfxBuffer.h"
+#include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
 
 class CGfxBufferSDL : public CGfxBuffer {
 public:
     static constexpr int kType = 1;
-    // The longest side a buffer may have; larger requests give the empty buffer.
+    // The longest side a blank buffer may have; larger requests give the empty buffer.
     static constexpr int kMaxSide = 16384;
 
     // Takes over one user's share of the surface (null gives an empty SDL buffer).
@@ -72,6 +73,8 @@ private:
     bool BlitArea(CGfxBufferSDL* target, const types::rect& src, const types::rect& dst);
     void DropWorkingCopy();
     CGfxBuffer* WrapTransformed(SDL_Surface* transformed);
+    // False, and logged once, when SDL_gfx may not scale or rotate this picture as asked.
+    bool TransformAllowed(const media::CMediaVerdict& verdict) const;
 
     SDL_Surface* mySurface = nullptr;
     SDL_Surface* myWorkingSurface = nullptr;

@@ -7,6 +7,7 @@
 #include "tolm/gfx/Gfx.h"
 #include "tolm/gfx/sdl/CGfxBufferSDL.h"
 #include "tolm/gfx/sdl/CTextureManager.h"
+#include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
 namespace {
@@ -76,8 +77,15 @@ CGfxBuffer* CGfxFactorySDL::LoadImage(const std::string& filename, const types::
         surface = textures->GetPointer(filename);
         if (surface == nullptr) return Gfx::GetEmptyBuffer();
     } else {
+        // SDL_image believes what a file claims; the guard reads the claims first.
+        if (!media::Admit(filename, media::EUse::kPicture)) return Gfx::GetEmptyBuffer();
         SDL_Surface* loaded = IMG_Load(filename.c_str());
-        if (loaded == nullptr) return Gfx::GetEmptyBuffer();
+        if (loaded == nullptr) {
+            const std::string error = IMG_GetError();
+            media::ReportFailure(filename, media::EUse::kPicture,
+                                 error.empty() ? "SDL_image could not decode it" : error);
+            return Gfx::GetEmptyBuffer();
+        }
         surface = Converted(loaded, loaded->format->alpha != 0 && loaded->format->Amask != 0);
         textures->AddNew(filename, surface, false);
     }

@@ -10,6 +10,7 @@
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
 #include "tolm/utils/logger/CLogger.h"
+#include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
 namespace {
@@ -375,10 +376,12 @@ void CTaskWindowSDL::ApplyIcon(const std::string& fileName) {
 }
 
 void CTaskWindowSDL::SetIcon(const std::string& fileName) {
+    if (!media::Admit(fileName, media::EUse::kIcon)) return;
     SDL_Surface* image = SDL_LoadBMP(fileName.c_str());
     if (image == nullptr) {
         Logger().Warning() << " CApplicationSDL::WindowSetIcon() Could not load file: " << fileName
                            << std::endl;
+        media::ReportFailure(fileName, media::EUse::kIcon, "");
         return;
     }
     if (image->w > 32) {

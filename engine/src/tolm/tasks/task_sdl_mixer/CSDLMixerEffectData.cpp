@@ -1,18 +1,23 @@
 #include "tolm/tasks/task_sdl_mixer/CSDLMixerEffectData.h"
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/tasks/task_sdl_mixer/SDLMixerFormats.h"
 #include "tolm/utils/logger/CLogger.h"
+#include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
 
 CSDLMixerEffectData::CSDLMixerEffectData(const std::string& file) : myFile(file) {
     Logger().Debug() << "new CSDLMixerEffectData( " << file << " ) \n";
+    // A file refused once stays refused, so a sound played on every hit is reported once.
+    if (!media::Admit(file, media::EUse::kEffect, AudioDeviceRate())) return;
     // SDL_mixer frees the stream (last argument 1), also when loading fails.
     SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");
     if (stream != nullptr) myHandle = Mix_LoadWAV_RW(stream, 1);
     if (myHandle == nullptr) {
         Logger().Error() << "Could not load effect-file  " << file << "\n";
         Logger().Error() << "SDL_Mixer says: " << Mix_GetError() << "\n";
+        media::ReportFailure(file, media::EUse::kEffect, "");
     }
 }
 

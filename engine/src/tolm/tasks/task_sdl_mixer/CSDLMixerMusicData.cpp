@@ -1,38 +1,22 @@
 #include "tolm/tasks/task_sdl_mixer/CSDLMixerMusicData.h"
 
-#include <fstream>
-
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/tasks/task_sdl_mixer/SDLMixerFormats.h"
 #include "tolm/utils/logger/CLogger.h"
+#include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
 
-namespace {
-
-// SDL_mixer needs this many bytes to tell the kind of a music file; given fewer, it fails
-// without releasing what it allocated.
-constexpr std::streamsize kMagicSize = 12;
-
-bool TooShortForMusic(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;  // SDL_mixer reports a file it cannot open by itself.
-    char magic[kMagicSize];
-    in.read(magic, kMagicSize);
-    return in.gcount() < kMagicSize;
-}
-
-}  // namespace
-
 CSDLMixerMusicData::CSDLMixerMusicData(const std::string& file) : myFile(file) {
     Logger().Debug() << "new CSDLMixerMusicData( " << file << " ) \n";
-    if (TooShortForMusic(file)) {
-        Mix_SetError("File is too short to be music");
-    } else {
-        myHandle = Mix_LoadMUS(file.c_str());
-    }
+    // The guard also refuses what is too short to tell its kind, on which SDL_mixer fails
+    // without releasing what it allocated.
+    if (!media::Admit(file, media::EUse::kMusic, AudioDeviceRate())) return;
+    myHandle = Mix_LoadMUS(file.c_str());
     if (myHandle == nullptr) {
         Logger().Error() << "Could not load music-file  " << file << "\n";
         Logger().Error() << "SDL_Mixer says: " << Mix_GetError() << "\n";
+        media::ReportFailure(file, media::EUse::kMusic, "");
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "SDL.h"
+#include "SDL_mixer.h"
 
 namespace tolm {
 
@@ -50,6 +51,12 @@ std::uint16_t AudioNameToFormat(const std::string& name) {
 
 bool IsAudioFormatName(const std::string& name) {
     return FindByName(name) != nullptr;
+}
+
+int AudioDeviceRate() {
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    return Mix_QuerySpec(&rate, &format, &channels) != 0 ? rate : 0;
 }
 
 }  // namespace tolm

@@ -218,9 +218,11 @@ TEST_F(COgfFontLoaderTest, BadFilesAreRefusedWithALineNamingThemAndChangeNothing
         EXPECT_EQ(font.GetImage(), picture);
         EXPECT_EQ(font.GetCharRect('z'), types::rect(0, 0, 16, 20));
         EXPECT_TRUE(font.GetCharRect('x').IsEmpty());
-        ASSERT_EQ(myLog.Lines().size(), 1u);
+        // A picture that cannot be read is first refused by the graphics factory.
+        const bool noPicture = c.line.rfind("Could not load image", 0) == 0;
+        ASSERT_EQ(myLog.Lines().size(), noPicture ? 2u : 1u);
         if (!c.line.empty()) {
-            EXPECT_EQ(myLog.Lines()[0], c.line);
+            EXPECT_EQ(myLog.Lines().back(), c.line);
         } else {
             EXPECT_NE(myLog.Lines()[0].find(path), std::string::npos) << myLog.Lines()[0];
         }

@@ -1,5 +1,7 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <climits>
 #include <filesystem>
@@ -9,6 +11,7 @@
 #include "tolm/gfx/CNullGfxBuffer.h"
 #include "tolm/gfx/sdl/CGfxBufferSDL.h"
 #include "tolm/gfx/sdl/CTextureManager.h"
+#include "tolm/gfx/sdl/SavePNG.h"
 
 namespace tolm {
 namespace {
@@ -127,19 +130,104 @@ TEST_F(GfxBufferSDLTest, SameFileIsDecodedOnceKeyedAndLivesUntilItsLastBuffer) {
     EXPECT_TRUE(Gfx::LoadImage(path, types::kColorKeyMagenta)->IsEmpty());
 }
 
-TEST_F(GfxBufferSDLTest, UnreadablePicturesGiveTheEmptyBuffer) {
+// Each unreadable picture is reported once, with its name and why. Among them the GIF that
+// hangs SDL_image for ever, the one that crashes it, and a valid but oversized PNG.
+TEST_F(GfxBufferSDLTest, UnreadablePicturesGiveTheEmptyBufferAndOneLine) {
     const std::string good = MakePictureFile("good.bmp", 8, 8, kRed, 0);
     const std::string bytes = test::ReadFile(good);
     test::WriteFile(myDir.File("truncated.bmp"), bytes.substr(0, 40));
     test::WriteFile(myDir.File("text.png"), "this is not a picture\n");
     test::WriteFile(myDir.File("empty.gif"), "");
-    for (const char* name : {"missing.png", "truncated.bmp", "text.png", "empty.gif"}) {
+    test::WriteFile(
+        myDir.File("background.png"),
+        std::string("\x47\x49\x46\x38\x39\x61\x14\x00\x14\x00\x00\x00\x00\x21\xf9", 15));
+    test::WriteFile(myDir.File("close.gif"),
+                    std::string("\x47\x49\x46\x38\x39\x61\x8c\x01\x14\x7b\x1f\xf3\xce\x2c\xb6\xe8"
+                                "\xe2\x8b\x30\xc6\x28\xaa\x3b\x00",
+                                24));
+    SDL_Surface* tall = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 40000, 32, 0, 0, 0, 0);
+    ASSERT_TRUE(SavePNG(tall, myDir.File("numbers.png")));
+    SDL_FreeSurface(tall);
+    // A sound header and IEND, but image data that does not inflate.
+    SDL_Surface* small = SDL_CreateRGBSurface(SDL_SWSURFACE, 8, 8, 32, 0, 0, 0, 0);
+    ASSERT_TRUE(SavePNG(small, myDir.File("corrupt.png")));
+    SDL_FreeSurface(small);
+    std::string corrupt = test::ReadFile(myDir.File("corrupt.png"));
+    corrupt.replace(corrupt.find("IDAT") + 4, 8, "garbage!");
+    test::WriteFile(myDir.File("corrupt.png"), corrupt);
+    std::filesystem::create_directory(myDir.File("folder.png"));
+    const std::pair<const char*, std::string> files[] = {
+        {"missing.png", "Refused the picture %: it cannot be opened: No such file or directory"},
+        {"truncated.bmp", "Refused the picture %: it ends inside its header"},
+        {"text.png", "Refused the picture %: it is not a picture format that is read here"},
+        {"empty.gif", "Refused the picture %: it is empty"},
+        {"folder.png", "Refused the picture %: it is a directory"},
+        {"background.png", "Refused the picture %: it ends at byte 15, before its trailer"},
+        {"close.gif", "Refused the picture %: it is 396 x 31508 pixels, more than the 8192"},
+        {"numbers.png", "Refused the picture %: it is 1 x 40000 pixels, more than the 8192"},
+        {"corrupt.png", "Could not load the picture %: "},
+    };
+    for (const auto& [name, line] : files) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(Gfx::LoadImage(myDir.File(name), types::kColorKeyMagenta), Gfx::GetEmptyBuffer());
+        CLogCapture log;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            EXPECT_EQ(Gfx::LoadImage(myDir.File(name), types::kColorKeyMagenta),
+                      Gfx::GetEmptyBuffer());
+        }
         EXPECT_FALSE(CTextureManager::Get()->Exists(myDir.File(name)));
+        ASSERT_EQ(log.Lines().size(), 1u);
+        const std::string expected =
+            "[WARNING] " +
+            std::string(line).replace(line.find('%'), 1, "\"" + myDir.File(name) + "\"");
+        EXPECT_EQ(log.Lines()[0].substr(0, expected.size()), expected);
+        EXPECT_EQ(log.Levels()[0], CLogger::kWarning);
     }
     EXPECT_EQ(Gfx::NewBuffer(0, 5), Gfx::GetEmptyBuffer());
     EXPECT_EQ(Gfx::NewBuffer(5, INT_MAX, types::kColorKeyMagenta), Gfx::GetEmptyBuffer());
+}
+
+// SDL_gfx steps through the source in 16.16 fixed point: a 1 x 40000 picture scaled to 7 x 5
+// read 273 times outside it. The pixels here end at an unmapped page, so a read past them
+// crashes the test instead of going unseen.
+TEST_F(GfxBufferSDLTest, ScaleNeverReadsOutsideTheSource) {
+    const long page = sysconf(_SC_PAGESIZE);
+    const struct {
+        int w, h, toW, toH;
+        bool allowed;
+    } cases[] = {{1, 40000, 7, 5, false},
+                 {1, 16384, 7, 17, true},
+                 {16384, 1, 17, 3, true},
+                 {3, 3, 16385, 3, false},
+                 {64, 64, 1, 1, true}};
+    for (int smoothing : {0, 1}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::to_string(c.w) + " x " + std::to_string(c.h) + " smoothing " +
+                         std::to_string(smoothing));
+            const std::size_t bytes = static_cast<std::size_t>(c.w) * 4 * c.h;
+            const std::size_t span = (bytes + page - 1) / page * page;
+            auto* base = static_cast<std::uint8_t*>(mmap(
+                nullptr, span + page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+            ASSERT_NE(base, MAP_FAILED);
+            ASSERT_EQ(mprotect(base + span, page, PROT_NONE), 0);
+            auto* source = new CGfxBufferSDL(SDL_CreateRGBSurfaceFrom(
+                base + span - bytes, c.w, c.h, 32, c.w * 4, 0xff0000, 0xff00, 0xff, 0));
+            source->SetOption(CGfxBuffer::kOptionZoomSmoothing,
+                              CAnyContainer(std::to_string(smoothing)));
+            CLogCapture log;
+            CGfxBuffer* scaled = source->Scale(c.toW, c.toH);
+            EXPECT_EQ(scaled->IsEmpty(), !c.allowed);
+            // Refused once per picture and size, whatever the smoothing.
+            EXPECT_EQ(log.Lines().size(), c.allowed || smoothing == 1 ? 0u : 1u);
+            if (c.allowed) {
+                EXPECT_EQ(scaled->GetWidth(), c.toW);
+                EXPECT_EQ(scaled->GetHeight(), c.toH);
+            }
+            source->SetOption(CGfxBuffer::kOptionZoomSmoothing, CAnyContainer("0"));
+            Gfx::FreeImage(scaled);
+            Gfx::FreeImage(source);
+            munmap(base, span + page);
+        }
+    }
 }
 
 TEST_F(GfxBufferSDLTest, ScaleAndRotateUseOnlyTheView) {
