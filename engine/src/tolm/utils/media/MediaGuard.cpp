@@ -39,10 +39,8 @@ CMediaVerdict CheckFile(const std::string& file, TCheck check) {
     return verdict;
 }
 
-// ---- Reporting once ----
-
 struct CRefusals {
-    std::set<std::string> files;       // use and file name
+    std::set<std::string> files;       // use and file name; pictures and icons only
     std::set<std::string> transforms;  // subject and reason
 };
 
@@ -66,6 +64,12 @@ const char* UseName(EUse use) {
 
 std::string Key(const std::string& file, EUse use) {
     return std::string(UseName(use)) + '\n' + file;
+}
+
+// The game asks for the same picture for every bubble, so a picture's refusal is kept and
+// said once. A sound is tried afresh at each play: one mended on disk plays at the next.
+bool Remembered(EUse use) {
+    return use == EUse::kPicture || use == EUse::kIcon;
 }
 
 }  // namespace
@@ -126,21 +130,20 @@ CMediaVerdict CheckRotate(int srcW, int srcH) {
 }
 
 bool Admit(const std::string& file, EUse use, int deviceRate) {
-    const std::string key = Key(file, use);
-    CRefusals& refusals = Refusals();
-    if (refusals.files.count(key) != 0) return false;
-    const CMediaVerdict verdict = (use == EUse::kPicture || use == EUse::kIcon)
-                                      ? CheckPictureFile(file, use)
-                                      : CheckSoundFile(file, use, deviceRate);
+    const bool remembered = Remembered(use);
+    if (remembered && Refusals().files.count(Key(file, use)) != 0) return false;
+    const CMediaVerdict verdict =
+        remembered ? CheckPictureFile(file, use) : CheckSoundFile(file, use, deviceRate);
     if (verdict.allowed) return true;
-    refusals.files.insert(key);
+    if (remembered) Refusals().files.insert(Key(file, use));
     Logger().Warning() << "[WARNING] Refused the " << UseName(use) << " \"" << file << "\": it "
                        << verdict.reason << "\n";
     return false;
 }
 
 void ReportFailure(const std::string& file, EUse use, const std::string& reason) {
-    if (!Refusals().files.insert(Key(file, use)).second || reason.empty()) return;
+    if (Remembered(use) && !Refusals().files.insert(Key(file, use)).second) return;
+    if (reason.empty()) return;
     Logger().Warning() << "[WARNING] Could not load the " << UseName(use) << " \"" << file
                        << "\": " << reason << "\n";
 }
