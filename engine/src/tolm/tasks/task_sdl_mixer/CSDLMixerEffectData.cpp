@@ -9,7 +9,8 @@ namespace tolm {
 
 CSDLMixerEffectData::CSDLMixerEffectData(const std::string& file) : myFile(file) {
     Logger().Debug() << "new CSDLMixerEffectData( " << file << " ) \n";
-    // A file refused once stays refused, so a sound played on every hit is reported once.
+    // Checked at each load: the player deletes a data that failed, so every play of a refused
+    // file tries it again and reports it again, and a file mended on disk plays at once.
     if (!media::Admit(file, media::EUse::kEffect, AudioDeviceRate())) return;
     // SDL_mixer frees the stream (last argument 1), also when loading fails.
     SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");

@@ -9,8 +9,9 @@ namespace tolm {
 
 CSDLMixerMusicData::CSDLMixerMusicData(const std::string& file) : myFile(file) {
     Logger().Debug() << "new CSDLMixerMusicData( " << file << " ) \n";
-    // The guard also refuses what is too short to tell its kind, on which SDL_mixer fails
-    // without releasing what it allocated.
+    // Checked at each load: the player deletes a data that failed, so every play of a refused
+    // file tries it again and reports it again. The guard also refuses what is too short to
+    // tell its kind, on which SDL_mixer fails without releasing what it allocated.
     if (!media::Admit(file, media::EUse::kMusic, AudioDeviceRate())) return;
     myHandle = Mix_LoadMUS(file.c_str());
     if (myHandle == nullptr) {

@@ -3,7 +3,7 @@
 // gigabytes on a few hostile bytes. The checks read a file's header and block structure
 // themselves, through a small window (never the whole of a large file), and answer whether
 // the file may be handed over, or why not. The module owns no files; it keeps only the
-// process-wide list of refusals already reported, so that each is logged once.
+// process-wide list of picture refusals already reported, so that each is logged once.
 #ifndef TOLM_UTILS_MEDIA_MEDIAGUARD_H
 #define TOLM_UTILS_MEDIA_MEDIAGUARD_H
 
@@ -65,15 +65,17 @@ CMediaVerdict CheckSoundFile(const std::string& file, EUse use, int deviceRate);
 CMediaVerdict CheckScale(int srcW, int srcH, int dstW, int dstH);
 CMediaVerdict CheckRotate(int srcW, int srcH);
 
-// The loaders' entry: checks the file unless it was refused before, and logs a refusal with
-// the file's name and the reason, once per file and use. True when the file may be loaded.
+// The loaders' entry: checks the file and logs a refusal with the file's name and the reason.
+// True when the file may be loaded. A picture or icon refused once stays refused and is
+// logged once; a sound effect or music is checked, and its refusal logged, at each attempt.
 bool Admit(const std::string& file, EUse use, int deviceRate = 0);
-// A file that passed the checks but that the library could not load: logged like a
-// refusal, once, and refused from then on, so that it is not decoded again and again.
+// A file that passed the checks but that the library could not load: logged like a refusal
+// (nothing when reason is empty: the caller said it). A picture or icon is then refused from
+// now on, so that it is not decoded again and again; a sound is tried again at the next play.
 void ReportFailure(const std::string& file, EUse use, const std::string& reason);
 // Logs a refused transform once per subject (a file name or a description of the picture).
 void ReportRefusedTransform(const std::string& subject, const std::string& reason);
-// Forgets every refusal (tests; a game folder whose files were mended while running).
+// Forgets every refusal (tests; a game folder whose pictures were mended while running).
 void ForgetRefusals();
 
 }  // namespace tolm::media

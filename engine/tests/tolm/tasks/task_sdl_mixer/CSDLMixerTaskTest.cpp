@@ -212,9 +212,9 @@ TEST_F(CSDLMixerTaskTest, EffectsAreCachedUntilTheChannelsFallSilentUnlessPreloa
     EXPECT_TRUE(CSDLMixerEffectData::GetRegistry().empty());
 }
 
-// Each refused file gets one line, however often it is played; the WAV files of 0 channels
-// and of 0 Hz overflow the stack inside SDL_mixer when they reach it.
-TEST_F(CSDLMixerTaskTest, UnreadableFilesAreReportedOnce) {
+// A refused file is tried, and gets its line, at each preload and play; the WAV files of 0
+// channels and of 0 Hz overflow the stack inside SDL_mixer when they reach it.
+TEST_F(CSDLMixerTaskTest, UnreadableFilesAreReportedAtEachAttempt) {
     ASSERT_NE(StartAudio(), nullptr);
     WriteFile(File("empty.wav"), "");
     WriteFile(File("text.wav"), "this is not a sound at all\n");
@@ -239,7 +239,8 @@ TEST_F(CSDLMixerTaskTest, UnreadableFilesAreReportedOnce) {
     for (const auto& [name, reason] : files) {
         SCOPED_TRACE(name.substr(0, 80));
         myLog->Clear();
-        for (int attempt = 0; attempt < 3; ++attempt) {
+        const int attempts = 3;
+        for (int attempt = 0; attempt < attempts; ++attempt) {
             Run("Audio::PreloadEffect(\"" + name + "\")");
             Run("Audio::PlayEffect(\"" + name + "\")");
             Run("Audio::PlayMusic(\"" + name + "\")");
@@ -252,8 +253,8 @@ TEST_F(CSDLMixerTaskTest, UnreadableFilesAreReportedOnce) {
             }
             return n;
         };
-        EXPECT_EQ(refusals("sound effect"), 1);
-        EXPECT_EQ(refusals("music"), 1);
+        EXPECT_EQ(refusals("sound effect"), 2 * attempts);  // the preload and the play
+        EXPECT_EQ(refusals("music"), attempts);
         EXPECT_EQ(Count(myLog->Lines(), "Could not load effect-file  " + name + "\n"), 0);
         EXPECT_TRUE(CSDLMixerEffectData::GetRegistry().empty());
         EXPECT_EQ(CSDLMixerMusicData::Find(name), nullptr);
@@ -262,17 +263,52 @@ TEST_F(CSDLMixerTaskTest, UnreadableFilesAreReportedOnce) {
 }
 
 // A file the guard lets through but SDL_mixer cannot read is reported in SDL_mixer's words,
-// also only once.
-TEST_F(CSDLMixerTaskTest, FilesTheMixerCannotReadAreReportedOnce) {
+// also at each play; rewritten plainly it plays at the next one.
+TEST_F(CSDLMixerTaskTest, FilesTheMixerCannotReadAreReportedAtEachPlay) {
     ASSERT_NE(StartAudio(), nullptr);
+    const std::string file = File("complex.wav");
     std::string complex = MakeWav(22050, 64, 9000);
     complex.insert(12, std::string("junk\x04\0\0\0abcd", 12));
-    WriteFile(File("complex.wav"), complex);
-    for (int attempt = 0; attempt < 3; ++attempt)
-        Run("Audio::PlayEffect(\"" + File("complex.wav") + "\")");
-    EXPECT_EQ(Count(myLog->Lines(), "Could not load effect-file  " + File("complex.wav") + "\n"),
-              1);
-    EXPECT_EQ(Count(myLog->Lines(), "SDL_Mixer says: Complex WAVE files not supported\n"), 1);
+    WriteFile(file, complex);
+    for (int attempt = 0; attempt < 3; ++attempt) Run("Audio::PlayEffect(\"" + file + "\")");
+    EXPECT_EQ(Count(myLog->Lines(), "Could not load effect-file  " + file + "\n"), 3);
+    EXPECT_EQ(Count(myLog->Lines(), "SDL_Mixer says: Complex WAVE files not supported\n"), 3);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    WriteFile(file, MakeWav(22050, 11025, 9000));
+    myLog->Clear();
+    Run("Audio::PlayEffect(\"" + file + "\")");
+    EXPECT_EQ(Count(myLog->Lines(), "Could not load effect-file  " + file + "\n"), 0);
+    EXPECT_NE(CSDLMixerEffectData::Find(file), nullptr);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+}
+
+// A sound refused at one play and mended on disk while the game runs plays at the next.
+TEST_F(CSDLMixerTaskTest, ASoundMendedOnDiskPlaysAtTheNextAttempt) {
+    ASSERT_NE(StartAudio(), nullptr);
+    const std::string file = File("bubble_hit_01.wav");
+    const std::string silent = MakeWav(22050, 32, 0);
+    WriteFile(file, std::string(silent).replace(22, 1, 1, '\0'));  // no channels
+    const std::string refusal =
+        "[WARNING] Refused the % \"" + file + "\": it has 0 channels; 1, 2, 4 or 6 are played\n";
+    const auto refused = [&](const std::string& use) {
+        return Count(myLog->Lines(), std::string(refusal).replace(refusal.find('%'), 1, use));
+    };
+    Run("Audio::PlayEffect(\"" + file + "\")");
+    Run("Audio::PlayMusic(\"" + file + "\")");
+    EXPECT_EQ(refused("sound effect"), 1);
+    EXPECT_EQ(refused("music"), 1);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+
+    WriteFile(file, MakeWav(22050, 11025, 9000));
+    myLog->Clear();
+    Run("Audio::PlayEffect(\"" + file + "\")");
+    Run("Audio::PlayMusic(\"" + file + "\")");
+    EXPECT_EQ(refused("sound effect"), 0);
+    EXPECT_EQ(refused("music"), 0);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
 }
 
 TEST_F(CSDLMixerTaskTest, MusicFadesAndCachesAsCommanded) {

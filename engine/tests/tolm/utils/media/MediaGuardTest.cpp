@@ -1,6 +1,6 @@
 // The media guard on crafted headers: every rule of every format at its boundary, the
 // reproducers that hang or crash the libraries, every cut of a valid file, the same verdicts
-// through the file reader, and refusals reported once.
+// through the file reader, and which refusals are reported once.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -362,29 +362,52 @@ TEST(MediaGuard, ScaleAndRotateStayInsideTheSource) {
 }
 
 // The loaders' own uses are shown in their tests; here what stays refused and what is said.
-TEST(MediaGuard, RefusalsStayUntilForgottenAndFailuresAreRemembered) {
-    ForgetRefusals();
+// A picture or icon is refused once and then kept refused until forgotten; a sound is checked
+// and reported at each attempt, so a sound mended on disk is admitted at the next one.
+TEST(MediaGuard, PicturesAreRefusedOnceAndSoundsAtEachAttempt) {
+    const struct {
+        EUse use;
+        const char* kind;
+        const char* name;
+        Bytes bad, good;
+        const char* reason;
+        bool remembered;
+    } uses[] = {
+        {EUse::kPicture, "picture", "bubble.png", "not a picture at all", Bmp(4, 3, 24, 36),
+         "is not a picture format that is read here (PNG, GIF, BMP, JPEG or TGA)", true},
+        {EUse::kIcon, "window icon", "icon.bmp", Wav(1, 22050, 16), Bmp(4, 3, 24, 36),
+         "is not a BMP picture", true},
+        {EUse::kEffect, "sound effect", "bubble_hit_01.wav", Wav(0, 22050, 16), Wav(1, 22050, 16),
+         "has 0 channels; 1, 2, 4 or 6 are played", false},
+        {EUse::kMusic, "music", "music.wav", Wav(0, 22050, 16), Wav(1, 22050, 16),
+         "has 0 channels; 1, 2, 4 or 6 are played", false},
+    };
     test::CTempDir dir;
-    const std::string file = dir.File("bubble_hit_01.wav");
-    test::WriteFile(file, Wav(0, 22050, 16));
-    test::CLogCapture log;
-    EXPECT_FALSE(Admit(file, EUse::kEffect, 22050));
-    test::WriteFile(file, Wav(1, 22050, 16));  // mended on disk
-    EXPECT_FALSE(Admit(file, EUse::kEffect, 22050));
-    EXPECT_TRUE(Admit(file, EUse::kMusic, 22050));
-    ForgetRefusals();
-    EXPECT_TRUE(Admit(file, EUse::kEffect, 22050));
+    for (const auto& u : uses) {
+        SCOPED_TRACE(u.kind);
+        ForgetRefusals();
+        const std::string file = dir.File(u.name);
+        const std::string refused = "[WARNING] Refused the " + std::string(u.kind) + " \"" + file +
+                                    "\": it " + u.reason + "\n";
+        const std::string failed =
+            "[WARNING] Could not load the " + std::string(u.kind) + " \"" + file + "\": broken\n";
+        test::CLogCapture log;
+        test::WriteFile(file, u.bad);
+        for (int attempt = 0; attempt < 3; ++attempt) EXPECT_FALSE(Admit(file, u.use, 22050));
+        test::WriteFile(file, u.good);  // mended on disk
+        EXPECT_EQ(Admit(file, u.use, 22050), !u.remembered);
+        EXPECT_EQ(log.Lines(), std::vector<std::string>(u.remembered ? 1 : 3, refused));
 
-    ReportFailure(file, EUse::kPicture, "Unsupported image format");
-    ReportFailure(file, EUse::kPicture, "Unsupported image format");
-    ReportFailure(file, EUse::kMusic, "");  // the caller logged its own lines
-    EXPECT_FALSE(Admit(file, EUse::kPicture));
-    EXPECT_FALSE(Admit(file, EUse::kMusic, 22050));
-    EXPECT_EQ(log.Lines(),
-              (std::vector<std::string>{"[WARNING] Refused the sound effect \"" + file +
-                                            "\": it has 0 channels; 1, 2, 4 or 6 are played\n",
-                                        "[WARNING] Could not load the picture \"" + file +
-                                            "\": Unsupported image format\n"}));
+        // A failure in the library: said and kept like a refusal.
+        ForgetRefusals();
+        log.Clear();
+        EXPECT_TRUE(Admit(file, u.use, 22050));
+        ReportFailure(file, u.use, "broken");
+        ReportFailure(file, u.use, "broken");
+        ReportFailure(file, u.use, "");  // the caller logged its own lines
+        EXPECT_EQ(Admit(file, u.use, 22050), !u.remembered);
+        EXPECT_EQ(log.Lines(), std::vector<std::string>(u.remembered ? 1 : 2, failed));
+    }
     ForgetRefusals();
 }
 
