@@ -10,6 +10,9 @@ packages+=(xvfb xauth)
 if [ "${1:-}" = "--test" ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev
                xvfb xauth xdotool imagemagick x11-apps libx11-dev)
+    # The fuzz targets (scripts/fuzz.sh): clang with its libFuzzer and sanitizer runtimes,
+    # for the release's default clang (libclang-rt-14-dev on Debian 12).
+    packages+=(clang libclang-rt-dev)
     # The check that the committed art matches its sources (scripts/install-art-deps.sh).
     packages+=(librsvg2-bin python3-numpy python3-cairo fonts-comic-neue)
 fi

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "tolm/utils/StringUtils.h"
+#include "tolm/utils/logger/CLogger.h"
 
 namespace tolm {
 namespace {
@@ -21,6 +24,26 @@ constexpr int kKeyRight = 275;
 constexpr int kKeyLeft = 276;
 constexpr int kKeyHome = 278;
 constexpr int kKeyEnd = 279;
+
+// What the line can hold: printable ASCII.
+bool IsTypable(int c) {
+    return c >= 32 && c <= 126;
+}
+
+// One line of a history file as the command line could hold it: characters that cannot be
+// typed (line-end CRs among them) are dropped and the rest is cut to kMaxLength, without
+// keeping more of an endless line in memory. False at the end of the file.
+bool ReadHistoryLine(std::streambuf& in, std::string& line) {
+    line.clear();
+    int c = in.sbumpc();
+    if (c == EOF) return false;
+    for (; c != EOF && c != '\n'; c = in.sbumpc()) {
+        if (IsTypable(c) && line.size() < CConsoleInputLine::kMaxLength) {
+            line += static_cast<char>(c);
+        }
+    }
+    return true;
+}
 
 bool IsWordCharacter(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
@@ -45,11 +68,20 @@ CConsoleInputLine::CConsoleInputLine(const std::string& historyFile) : myHistory
 
 void CConsoleInputLine::LoadHistory() {
     if (myHistoryFile.empty()) return;
+    std::error_code error;
+    const auto type = std::filesystem::status(myHistoryFile, error).type();
+    if (type == std::filesystem::file_type::not_found) return;
+    // A pipe or a device may never open or never end, and a directory holds no lines; the
+    // history then stays in memory, so that saving cannot block either.
+    if (type != std::filesystem::file_type::regular) {
+        Logger().Warning() << "[WARNING] The console history " << myHistoryFile
+                           << " is not a regular file; the history is not kept in it\n";
+        myHistoryFile.clear();
+        return;
+    }
     std::ifstream in(myHistoryFile, std::ios::binary);
     std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() > kMaxLength) line.resize(kMaxLength);
+    while (in && ReadHistoryLine(*in.rdbuf(), line)) {
         if (Trim(line).empty()) continue;
         myHistory.push_back(line);
         if (myHistory.size() > kHistorySize) myHistory.pop_front();
@@ -104,7 +136,7 @@ CConsoleInputLine::Result CConsoleInputLine::OnKey(int key) {
 }
 
 CConsoleInputLine::Result CConsoleInputLine::OnCharacter(std::uint16_t unicode) {
-    if (unicode < 32 || unicode > 126 || myText.size() >= kMaxLength) return kNothing;
+    if (!IsTypable(unicode) || myText.size() >= kMaxLength) return kNothing;
     myText.insert(myCursor++, 1, static_cast<char>(unicode));
     return kEdited;
 }

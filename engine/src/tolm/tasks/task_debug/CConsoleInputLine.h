@@ -21,7 +21,9 @@ public:
 
     enum Result { kNothing, kEdited, kExecute };
 
-    // Reads the history file if there is one; an empty name keeps the history in memory.
+    // Reads the history file if there is one, each line as the line could hold it (only
+    // printable ASCII, at most kMaxLength). An empty name, or a name that is not a regular
+    // file (logged), keeps the history in memory.
     explicit CConsoleInputLine(const std::string& historyFile = kDefaultHistoryFile);
 
     // Editing keys (SDL key symbols): Backspace, Delete, Left, Right, Home, End, Up, Down,

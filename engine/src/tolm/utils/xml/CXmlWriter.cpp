@@ -1,5 +1,6 @@
 #include "tolm/utils/xml/CXmlWriter.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -50,7 +51,9 @@ void CXmlWriter::WriteEndElement(const std::string& name, std::ostream& out) {
 }
 
 void CXmlWriter::WriteLine(const std::string& text, std::ostream& out) const {
-    for (int i = 0; i < myIndent; ++i) out << "  ";
+    // Full indentation of a tree d deep would cost d * d blanks.
+    const int levels = std::min(myIndent, kMaxIndentLevels);
+    for (int i = 0; i < levels; ++i) out << "  ";
     out << text << '\n';
 }
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "support/CLogCapture.h"
 #include "support/TestFiles.h"
 #include "tolm/tasks/task_debug/CConsoleInputLine.h"
 
@@ -84,7 +86,50 @@ TEST(ConsoleInputLine, MissingOrGarbageHistoryFile) {
                     std::string("\r\n\0\x01 ok\r\n", 9) + std::string(5000, 'y'));
     CConsoleInputLine garbage(dir.File("garbage.txt"));
     ASSERT_EQ(garbage.GetHistory().size(), 2u);
+    EXPECT_EQ(garbage.GetHistory().front(), " ok");
     EXPECT_EQ(garbage.GetHistory().back().size(), CConsoleInputLine::kMaxLength);
+}
+
+TEST(ConsoleInputLine, HistoryLinesHoldOnlyWhatCanBeTypedAndReadBackAsWritten) {
+    struct Case {
+        std::string file;
+        std::vector<std::string> history;
+    } cases[] = {
+        {std::string("a\tb\0c\x1b[2J\n", 10), {"abc[2J"}},
+        // A CR is dropped wherever it stands, so a saved line reads back the same.
+        {"second\r\r\nthird\rx\r", {"second", "thirdx"}},
+        {"\xff\xfe\xc3\xa9\n\x7f\x01\n", {}},
+        {std::string(3000, '\x01') + "kept\n" + std::string(3000, 'z'),
+         {"kept", std::string(CConsoleInputLine::kMaxLength, 'z')}},
+    };
+    test::CTempDir dir;
+    const std::string file = dir.File("history.txt");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.substr(0, 40));
+        test::WriteFile(file, c.file);
+        CConsoleInputLine line(file);
+        EXPECT_EQ(std::vector<std::string>(line.GetHistory().begin(), line.GetHistory().end()),
+                  c.history);
+        for (std::size_t i = 0; i <= c.history.size(); ++i) line.OnKey(kUp);
+        EXPECT_EQ(line.GetText(), c.history.empty() ? "" : c.history.front());
+        line.OnKey(kEnd);
+        Type(line, "!");
+        line.TakeLine();
+        EXPECT_EQ(CConsoleInputLine(file).GetHistory(), line.GetHistory());
+    }
+}
+
+TEST(ConsoleInputLine, HistoryThatIsNoRegularFileIsNeitherReadNorWritten) {
+    test::CTempDir dir;
+    test::CLogCapture log;
+    CConsoleInputLine line(dir.Path().string());
+    EXPECT_TRUE(line.GetHistory().empty());
+    EXPECT_TRUE(log.Contains("[WARNING] The console history " + dir.Path().string() +
+                             " is not a regular file; the history is not kept in it\n"));
+    Type(line, "quit");
+    line.TakeLine();
+    EXPECT_EQ(line.GetHistory().size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.Path()));
 }
 
 TEST(ConsoleInputLine, Completion) {
