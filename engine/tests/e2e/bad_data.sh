@@ -39,7 +39,6 @@ export ASAN_OPTIONS="hard_rss_limit_mb=768${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 max_lines=20
 bubbles=(data/gfx/soap_bubble_0{1..6}.xml)
-sounds=()
 
 # A copy of the game directory: the script, and data/ as real folders of links to the
 # unchanged files, so that one file can be replaced without touching the tree.
