@@ -3,7 +3,8 @@
 # Also from a terminal (TERM set, as over ssh), where SDL would otherwise draw the game as
 # letters with its text-mode driver for ever, and with DISPLAY naming a server that is not
 # there. The line quotes the failing call's own reason, not an error that later calls leave
-# behind (a missing icon, a sound file that is no sound). A user who names the text-mode
+# behind (a missing icon, a sound file that is no sound). Key bindings, which need SDL's key
+# names, start no driver that draws. A user who names the text-mode
 # driver still gets it.
 . "$(dirname "$0")/support/common.sh"
 e2e_setup "$@"
@@ -17,6 +18,8 @@ window::SetIcon("no-such-icon.bmp");
 starttask("audio", "Audio", 40, 22050, "S16LSB", 2, 1024, 16);
 Audio::PreloadEffect("noise.wav");
 starttask("game", "game", 50);
+starttask("keyboard", "keyboard", 20);
+keyboard::bind("escape", "quit");
 SCRIPT
 
 # A display number that no server uses.

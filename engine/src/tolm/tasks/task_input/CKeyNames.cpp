@@ -1,6 +1,8 @@
 #include "tolm/tasks/task_input/CKeyNames.h"
 
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "SDL.h"
 #include "tolm/utils/logger/CLogger.h"
@@ -9,6 +11,22 @@ namespace tolm {
 
 namespace {
 const char* const kUnknownKey = "unknown key";
+
+// SDL fills its key names when video starts. Without a window yet, the dummy driver gives
+// them without touching a display: SDL's own choice could start its text-mode driver, which
+// draws into the terminal, or ends the process when no terminal type is set.
+bool StartNamesOnly() {
+    const char* named = std::getenv("SDL_VIDEODRIVER");
+    const std::string chosen = named != nullptr ? named : "";
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (named != nullptr) {
+        setenv("SDL_VIDEODRIVER", chosen.c_str(), 1);
+    } else {
+        unsetenv("SDL_VIDEODRIVER");
+    }
+    return started;
+}
 }  // namespace
 
 const CKeyNames::Table* CKeyNames::GetTable() {
@@ -16,7 +34,7 @@ const CKeyNames::Table* CKeyNames::GetTable() {
     if (table) return table.get();
 
     const bool startVideo = SDL_WasInit(SDL_INIT_VIDEO) == 0;
-    if (startVideo && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (startVideo && !StartNamesOnly()) {
         Logger().Warning() << "[WARNING] Key names are not available: " << SDL_GetError() << "\n";
         return nullptr;
     }
