@@ -13,8 +13,10 @@ cp "$root/game/autoexec.txt" "$out/autoexec.txt"
 echo "starttask(\"autoplay\", \"autoplay\", 60, \"game\", $seconds, 4)" >>"$out/autoexec.txt"
 command -v xvfb-run >/dev/null || "$root/scripts/install-deps.sh" --demo
 echo "Playing a ${seconds}-second demonstration under Xvfb instead..."
+# -noreset: SDL's first connection only probes the display; a server that resets when
+# its last client leaves would refuse the window's own connection a moment later.
 (cd "$out" && SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
-    xvfb-run -a -s "-screen 0 1024x768x24" "$program")
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$program")
 rm "$out/data"
 echo "Screenshots of the demonstration:"
 ls "$out"/autoplay_*.png

@@ -8,7 +8,7 @@ set -euo pipefail
 build=$(realpath "${1:?usage: $0 BUILD_DIR [SECONDS]}")
 seconds=${2:-10}
 if [ -z "${TOLM_IN_XVFB:-}" ]; then
-    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 unset SDL_VIDEODRIVER
 ticks_per_second=$(getconf CLK_TCK)

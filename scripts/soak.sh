@@ -29,7 +29,7 @@ if [ -z "${TOLM_IN_XVFB:-}" ]; then
     done
     [ -x "$(dirname "$program")/x11_close_window" ] ||
         { echo "SKIP: $(dirname "$program")/x11_close_window was not built (needs libx11-dev)"; exit 77; }
-    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" \
+    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
         bash "$0" "$minutes" "$(realpath "$program")" "$root"
 fi
 

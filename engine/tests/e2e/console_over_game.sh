@@ -9,7 +9,7 @@ if [ -z "${TOLM_IN_XVFB:-}" ]; then
     for tool in xvfb-run xdotool import /usr/bin/convert; do
         command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
     done
-    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 
 e2e_setup "$@"

@@ -6,7 +6,9 @@
 
 if [ -z "${TOLM_IN_XVFB:-}" ]; then
     command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is missing"; exit 77; }
-    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+    # -noreset: SDL's first connection only probes the display; a server that resets when
+    # its last client leaves would refuse the window's own connection a moment later.
+    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 
 e2e_setup "$@"
