@@ -59,7 +59,7 @@ protected:
         ResetLevelState();
         Factory().StartTask("game_test_audio", "Audio", 10, nullptr);
         myGame = std::make_unique<CGame>(CGfxHandler::Factory());
-        myView = CGfxHandler::Of(Area());
+        ShowGame();
     }
     void TearDown() override {
         myGame.reset();
@@ -70,6 +70,10 @@ protected:
         ResetLevelState();
     }
     CGameArea& Area() { return myGame->GetArea(); }
+    void ShowGame() {
+        myHandler = CGfxHandler::Of(Area());
+        myView = &myHandler->GetView();
+    }
     void Pump(tolm::types::ticks ms) {
         myClock.Advance(ms);
         tolm::UpdateFakeThreads(0);
@@ -100,7 +104,8 @@ protected:
     // Outlives the game, whose released sprites may still write to it.
     Lines myPlayed;
     std::unique_ptr<CGame> myGame;
-    CGfxHandler* myView = nullptr;
+    CGfxHandler* myHandler = nullptr;
+    CGameView* myView = nullptr;
 };
 
 }  // namespace game::test
