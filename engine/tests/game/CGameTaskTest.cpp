@@ -81,13 +81,13 @@ TEST_F(GameTaskTest, RestartedAfterReachingLevelThreeTheGamePlaysLevelThreeFromS
     CGameTask* task = StartGame("Game");
     CGfxHandler* view = ViewOf(task);
     CGameArea& area = task->GetGame()->GetArea();
-    for (int click = 0; click < 2; ++click) view->OnMouseDown(Left);
+    for (int click = 0; click < 2; ++click) view->OnMouseDown(kLeft);
     for (int level = 0; level < 2; ++level) {
         for (int i = 0; i < 100 && !area.IsStopped(); ++i) {
             for (int line = 0; line < 3; ++line) area.SetCell(line, 0, 4);
             area.Resolve();
         }
-        view->OnMouseDown(Left);
+        view->OnMouseDown(kLeft);
     }
     ASSERT_EQ(LevelProgress().myLevelIndex, 2);
     ASSERT_EQ(view->GetView().GetScoreCounter().Get(),
@@ -98,7 +98,7 @@ TEST_F(GameTaskTest, RestartedAfterReachingLevelThreeTheGamePlaysLevelThreeFromS
     task = StartGame("Game2");
     view = ViewOf(task);
     EXPECT_EQ(view->GetFlow().GetScreenState(), CLevelFlow::kTitleShown);
-    for (int click = 0; click < 2; ++click) view->OnMouseDown(Left);
+    for (int click = 0; click < 2; ++click) view->OnMouseDown(kLeft);
     EXPECT_EQ(LevelProgress().myLevelIndex, 2);
     EXPECT_EQ(LevelSettings(), *CLevelTable::GetRow(2));
     EXPECT_EQ(view->GetRules().GetStep(), 10);

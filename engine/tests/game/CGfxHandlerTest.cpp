@@ -52,8 +52,8 @@ TEST_F(GfxHandlerTest, ClicksOnAWidgetStayThereAndClicksBesideItReachTheGame) {
         new tolm::ui::CWindowWidget(tolm::ui::Desktop(), tolm::types::rect(10, 10, 400, 200));
     const auto clickAt = [](int x, int y) {
         tolm::EventManager().MouseMoved(x, y);
-        tolm::EventManager().ButtonDown(Left);
-        tolm::EventManager().ButtonUp(Left);
+        tolm::EventManager().ButtonDown(kLeft);
+        tolm::EventManager().ButtonUp(kLeft);
     };
     ASSERT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kTitleShown);
     clickAt(150, 15);   // the title bar
@@ -152,7 +152,7 @@ TEST_F(GfxHandlerTest, PicturesBetweenLevelsClearTheBoardAndDropIn) {
     tolm::Mouse().OnButtonPressed(2);
     EXPECT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kLevelCompleteShown);
     Pump(30);
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_EQ(LevelProgress().myLevelIndex, 1);
     EXPECT_EQ(myView->GetScoreCounter().GetLevelSprite()->GetText(), "Level 2");
 }
@@ -180,8 +180,8 @@ TEST_F(GfxHandlerTest, StoppingTheGameMidGlideOrFromAMouseCallLeavesNothingDangl
     } stopper;
     tolm::Mouse().AddGlobalListener(&stopper);
     Factory().StartTask("game", "Game2", 50, nullptr);
-    tolm::Mouse().OnButtonPressed(Left);
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_EQ(dynamic_cast<CGameTask*>(Factory().FindTask("Game2"))->GetGame(), nullptr);
 }
 
@@ -201,14 +201,14 @@ TEST_F(GfxHandlerTest, BrokenDataFilesGiveEmptySpritesAndTheGameGoesOn) {
     Area().Step();
     for (int i = 0; i < 16; ++i) Burst({0});
     EXPECT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kLevelCompleteShown);
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     for (int i = 0; i < 30 && !Area().IsStopped(); ++i) {
         Area().SetCell(0, 14, 1);
         Burst({});
     }
     EXPECT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kLevelFailedShown);
     EXPECT_EQ(myView->GetScoreCounter().GetText(), "1600");
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_FALSE(Area().IsStopped());
     std::filesystem::current_path(previous);
 }

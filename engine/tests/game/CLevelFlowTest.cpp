@@ -46,14 +46,14 @@ TEST_F(LevelFlowTest, TitleThenHelpThenPlayByLeftClicksOnly) {
     EXPECT_EQ(LevelText(), "Level 1");
     ExpectOtherButtonsIgnored();
 
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_EQ(State(), CLevelFlow::kHelpShown);
     EXPECT_TRUE(myView->GetHelpAnimation());
     EXPECT_TRUE(Area().IsStopped());
     ExpectOtherButtonsIgnored();
 
     tolm::Mouse().OnPointerMoved(100, 500);
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_EQ(State(), CLevelFlow::kPlaying);
     EXPECT_FALSE(myView->GetHelpAnimation());
     EXPECT_FALSE(myView->GetOverlay());
@@ -62,7 +62,7 @@ TEST_F(LevelFlowTest, TitleThenHelpThenPlayByLeftClicksOnly) {
     EXPECT_EQ(myView->GetMaker(0)->GetSprite()->GetX(), 200);  // jumped to the start
     EXPECT_EQ(LogCount("LevelScore 0\n"), 1);
 
-    tolm::Mouse().OnButtonPressed(Left);  // during play: nothing
+    tolm::Mouse().OnButtonPressed(kLeft);  // during play: nothing
     EXPECT_EQ(State(), CLevelFlow::kPlaying);
     EXPECT_FALSE(myView->GetOverlay());
     EXPECT_EQ(LogCount("LevelScore"), 1);
@@ -76,7 +76,7 @@ TEST_F(LevelFlowTest, ACompleteLevelLeadsToTheNextWithItsSettings) {
     EXPECT_TRUE(myView->GetOverlay());
     ExpectOtherButtonsIgnored();
 
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_EQ(LevelProgress().myLevelIndex, 1);
     EXPECT_EQ(LevelSettings(), CLevelSettings(4, 6, 2000, 25));
     EXPECT_EQ(LevelProgress().myApproachSteps, 25);
@@ -90,7 +90,7 @@ TEST_F(LevelFlowTest, ACompleteLevelLeadsToTheNextWithItsSettings) {
 TEST_F(LevelFlowTest, ALostLevelGivesBackItsPointsAndIsPlayedAgain) {
     ClickIntoPlay();
     BurstUntilStopped();
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     Burst({0});
     Burst({0});
     ASSERT_EQ(myView->GetScoreCounter().GetText(), "1800");
@@ -103,7 +103,7 @@ TEST_F(LevelFlowTest, ALostLevelGivesBackItsPointsAndIsPlayedAgain) {
     EXPECT_EQ(myHandler->GetRules().GetScore(), 1600u);
     ExpectOtherButtonsIgnored();
 
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_EQ(LevelProgress().myLevelIndex, 1);
     EXPECT_FALSE(Area().IsStopped());
     EXPECT_EQ(LogCount("LevelScore 1600\n"), 2);
@@ -123,7 +123,7 @@ TEST_F(LevelFlowTest, TheLastLevelEndsOnAPictureThatNoClickLeaves) {
     EXPECT_EQ(State(), CLevelFlow::kPlaying);
     const CMovingSprite* end = myView->GetOverlay().get();
     ASSERT_NE(end, nullptr);
-    for (int mask : {Left, 4, Left, 2}) tolm::Mouse().OnButtonPressed(mask);
+    for (int mask : {kLeft, 4, kLeft, 2}) tolm::Mouse().OnButtonPressed(mask);
     EXPECT_EQ(myView->GetOverlay().get(), end);
     EXPECT_TRUE(Area().IsStopped());
     EXPECT_EQ(LevelProgress().myLevelIndex, CLevelTable::kLevelCount - 1);

@@ -27,7 +27,7 @@ using tolm::test::Factory;
 using tolm::test::Journal;
 using tolm::test::Lines;
 
-constexpr int Left = 1;
+constexpr int kLeft = 1;
 
 // Level index, approach divisor and level settings as a fresh process has them.
 inline void ResetLevelState() {
@@ -79,8 +79,8 @@ protected:
         tolm::UpdateFakeThreads(0);
     }
     void ClickIntoPlay() {
-        tolm::Mouse().OnButtonPressed(Left);
-        tolm::Mouse().OnButtonPressed(Left);
+        tolm::Mouse().OnButtonPressed(kLeft);
+        tolm::Mouse().OnButtonPressed(kLeft);
     }
     void Burst(std::initializer_list<int> rows) {
         int number = 1;
