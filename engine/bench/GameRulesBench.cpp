@@ -27,7 +27,7 @@ public:
 void FillBoard(game::CGameArea& area) {
     const int lowest = game::LevelSettings().myLowestNumber;
     const int span = game::LevelSettings().myHighestNumber - lowest + 1;
-    for (int line = 0; line < game::CGameArea::LineCount; ++line) {
+    for (int line = 0; line < game::CGameArea::kLineCount; ++line) {
         for (int position = 0; position < game::CVimbo_GameAreaLength; ++position) {
             area.SetCell(line, position, lowest + (position * 7 + line * 3) % span);
         }
@@ -70,7 +70,7 @@ void BM_HeadlessPlayerAllLevels(benchmark::State& state) {
     int won = 0;
     for (auto _ : state) {
         won = 0;
-        for (int level = 0; level < game::CLevelTable::LevelCount; ++level) {
+        for (int level = 0; level < game::CLevelTable::kLevelCount; ++level) {
             won += player.PlayLevel(level).myWon ? 1 : 0;
         }
     }

@@ -50,7 +50,7 @@ bool ParseDouble(const char* text, double& value) {
 
 int main(int argc, char** argv) {
     int firstLevel = 0;
-    int lastLevel = game::CLevelTable::LevelCount - 1;
+    int lastLevel = game::CLevelTable::kLevelCount - 1;
     double seed = 1.0;
     int depth = 3;
     game::CSilenceStrategy::EKind kind = game::CSilenceStrategy::EKind::Lookahead;
@@ -60,10 +60,10 @@ int main(int argc, char** argv) {
         const bool hasValue = i + 1 < argc;
         if (argument == "--all") {
             firstLevel = 0;
-            lastLevel = game::CLevelTable::LevelCount - 1;
+            lastLevel = game::CLevelTable::kLevelCount - 1;
         } else if (argument == "--level" && hasValue) {
             int level = 0;
-            if (!ParseInt(argv[++i], level) || level < 1 || level > game::CLevelTable::LevelCount) {
+            if (!ParseInt(argv[++i], level) || level < 1 || level > game::CLevelTable::kLevelCount) {
                 PrintUsage();
                 return 2;
             }

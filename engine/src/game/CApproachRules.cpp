@@ -1,13 +1,20 @@
 #include "game/CApproachRules.h"
 
 #include "game/CGameArea.h"
+#include "tolm/utils/random/Random.h"
 
 namespace game {
 namespace {
 
-constexpr int TopRow = CVimbo_GameAreaLength - 1;
+constexpr int kTopRow = CVimbo_GameAreaLength - 1;
 
 }  // namespace
+
+using namespace layout;
+
+bool CApproachRules::IsBurst(int line_count) {
+    return line_count < kTopRow;
+}
 
 CApproachRules::CApproachRules() {
     BeginLevel();
@@ -18,16 +25,18 @@ void CApproachRules::SetApproachSteps(std::int32_t approachSteps) {
 }
 
 void CApproachRules::BeginLevel() {
-    myPositions = StartX;
-    myStep = (ColumnX[0] - StartX[0]) / myApproachSteps;
+    myPositions = kStartX;
+    myStep = (kColumnX[0] - kStartX[0]) / myApproachSteps;
+    myScoreAtLevelStart = myScore;
 }
 
 CApproachRules::EOutcome CApproachRules::RowRemoved(int line_count) {
-    if (line_count < TopRow) {
+    if (IsBurst(line_count)) {
         myPositions[0] += myStep;
-        myPositions[LineCount - 1] -= myStep;
+        myPositions[kLineCount - 1] -= myStep;
         // One burst scores 1, each further burst of the same resolve triples it.
         myPoints = myPoints == 0 ? 1 : myPoints * 3;
+        for (int& sound : myBurstSounds) sound = tolm::Random(1, kBurstSoundCount);
     }
     return CheckComplete();
 }
@@ -35,13 +44,13 @@ CApproachRules::EOutcome CApproachRules::RowRemoved(int line_count) {
 CApproachRules::EOutcome CApproachRules::FanHit() {
     EOutcome outcome = EOutcome::None;
     std::int32_t& left = myPositions[0];
-    std::int32_t& right = myPositions[LineCount - 1];
-    if (left > LeftLimitX) {
+    std::int32_t& right = myPositions[kLineCount - 1];
+    if (left > kLeftLimitX) {
         left -= myStep;
-    } else if (right >= RightLimitX) {
+    } else if (right >= kRightLimitX) {
         outcome = EOutcome::LevelFailed;
     }
-    if (right < RightLimitX) right += myStep;
+    if (right < kRightLimitX) right += myStep;
     return outcome;
 }
 
@@ -52,12 +61,17 @@ std::uint32_t CApproachRules::FlushScore() {
     return added;
 }
 
+void CApproachRules::LoseLevel() {
+    myPoints = 0;
+    myScore = myScoreAtLevelStart;
+}
+
 std::int32_t CApproachRules::GetX(int line) const {
-    return line >= 0 && line < LineCount ? myPositions[line] : 0;
+    return line >= 0 && line < kLineCount ? myPositions[line] : 0;
 }
 
 CApproachRules::EOutcome CApproachRules::CheckComplete() const {
-    const bool inside = myPositions[0] > ColumnX[0] && myPositions[LineCount - 1] < ColumnX[2];
+    const bool inside = myPositions[0] > kColumnX[0] && myPositions[kLineCount - 1] < kColumnX[2];
     return inside ? EOutcome::LevelComplete : EOutcome::None;
 }
 

@@ -1,11 +1,11 @@
 #include "game/CAutoPlayTask.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "SDL.h"
 #include "game/CGameTask.h"
 #include "game/CGfxHandler.h"
+#include "game/PointerZones.h"
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
@@ -17,7 +17,6 @@ namespace {
 
 tolm::CTaskRegistrar<CAutoPlayTask> ourRegistrar("autoplay");
 
-constexpr int PointerY = 500;
 constexpr int FreePointerY = 300;
 
 tolm::types::ticks Seconds(const tolm::CParameterList& parameters, std::size_t i) {
@@ -72,7 +71,7 @@ void CAutoPlayTask::Update() {
         myPictureTime.Reset();
         myChosenAtStep = -1;
     }
-    if (state == CLevelFlow::Playing) {
+    if (state == CLevelFlow::kPlaying) {
         Play(*game, *view);
     } else {
         ClickThroughPicture(state);
@@ -80,19 +79,7 @@ void CAutoPlayTask::Update() {
 }
 
 tolm::types::point CAutoPlayTask::PointerFor(int line, int leftX, int rightX) {
-    // The zones the presentation uses: left of `left`, right of `right`, the middle between.
-    const int left = std::min(std::max(leftX + 50, 300), 350);
-    const int right = std::max(std::min(rightX - 50, 500), 450);
-    switch (line) {
-        case 0:
-            return tolm::types::point((50 + left) / 2, PointerY);
-        case 1:
-            return tolm::types::point((left + right) / 2, PointerY);
-        case 2:
-            return tolm::types::point((right + 750) / 2, PointerY);
-        default:
-            return tolm::types::point(400, FreePointerY);
-    }
+    return PointerInZone(PointerZones(leftX, rightX), line);
 }
 
 CGame* CAutoPlayTask::FindGame() const {

@@ -14,7 +14,7 @@ void CGame::Update() {
         myArea.Step();
         myResolved = false;
     }
-    if (myStepTimer.GetTime() > ResolveDelay && !myResolved) {
+    if (myStepTimer.GetTime() > kResolveDelay && !myResolved) {
         myArea.Resolve();
         myResolved = true;
     }

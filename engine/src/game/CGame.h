@@ -13,7 +13,7 @@ namespace game {
 class CGame {
 public:
     // Time from a step to its resolve, so that the pushed bubbles are seen before they burst.
-    static constexpr tolm::types::ticks ResolveDelay = 350;
+    static constexpr tolm::types::ticks kResolveDelay = 350;
 
     // The area gets the process-wide default presentation.
     CGame();

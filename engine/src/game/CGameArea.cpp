@@ -15,7 +15,7 @@ CGameArea::PresentationFactory& DefaultFactory() {
 }
 
 bool IsLine(int line) {
-    return line >= 0 && line < CGameArea::LineCount;
+    return line >= 0 && line < CGameArea::kLineCount;
 }
 
 }  // namespace
@@ -49,12 +49,12 @@ void CGameArea::Reset() {
 void CGameArea::Step() {
     if (myStopped) return;
     ++myStepCount;
-    for (int line = 0; line < LineCount; ++line) {
+    for (int line = 0; line < kLineCount; ++line) {
         if (!IsSilenced(line)) PushBubble(line, myNextNumbers[line]);
     }
     // The weights must see the board after the pushes.
     ChooseNextNumbers();
-    for (int line = 0; line < LineCount; ++line) {
+    for (int line = 0; line < kLineCount; ++line) {
         if (!IsSilenced(line) && myPresentation) {
             myPresentation->SetPreview(line, myNextNumbers[line]);
         }
@@ -77,7 +77,7 @@ void CGameArea::Resolve() {
         }
     }
     const int top = CVimbo_GameAreaLength - 1;
-    for (int line = 0; line < LineCount; ++line) {
+    for (int line = 0; line < kLineCount; ++line) {
         if (myBoard[line][top] != 0) {
             if (myPresentation) myPresentation->FanHit();
             RemoveRow(top);
@@ -135,7 +135,7 @@ void CGameArea::PushBubble(int line, std::int32_t number) {
 void CGameArea::RemoveRow(int line_count) {
     if (line_count < 0 || line_count >= CVimbo_GameAreaLength) return;
     for (int position = line_count; position < CVimbo_GameAreaLength; ++position) {
-        for (int line = 0; line < LineCount; ++line) {
+        for (int line = 0; line < kLineCount; ++line) {
             myBoard[line][position] = myBoard[line][position + 1];
         }
     }
@@ -144,28 +144,28 @@ void CGameArea::RemoveRow(int line_count) {
 
 void CGameArea::ChooseNextNumbers() {
     const std::int32_t skip = mySelectedLine;
-    for (int line = 0; line < LineCount; ++line) {
+    for (int line = 0; line < kLineCount; ++line) {
         if (line != skip) myNextNumbers[line] = PickNumber(line);
     }
     const CLevelSettings& settings = LevelSettings();
     // With a single number in the range no redraw could ever break the three up.
     if (settings.myLowestNumber >= settings.myHighestNumber) return;
     while (myNextNumbers[0] == myNextNumbers[1] && myNextNumbers[1] == myNextNumbers[2]) {
-        int line = tolm::Random(0, LineCount - 1);
-        while (line == skip) line = tolm::Random(0, LineCount - 1);
+        int line = tolm::Random(0, kLineCount - 1);
+        while (line == skip) line = tolm::Random(0, kLineCount - 1);
         myNextNumbers[line] = tolm::Random(settings.myLowestNumber, settings.myHighestNumber);
     }
 }
 
 void CGameArea::ShowAllPreviews() {
     if (!myPresentation) return;
-    for (int line = 0; line < LineCount; ++line) {
+    for (int line = 0; line < kLineCount; ++line) {
         myPresentation->SetPreview(line, myNextNumbers[line]);
     }
 }
 
 std::int32_t CGameArea::GetCell(int line, int position) const {
-    if (!IsLine(line) || position < 0 || position >= BoardHeight) return 0;
+    if (!IsLine(line) || position < 0 || position >= kBoardHeight) return 0;
     return myBoard[line][position];
 }
 

@@ -19,11 +19,11 @@ constexpr int CVimbo_GameAreaLength = 15;
 
 class CGameArea {
 public:
-    static constexpr int LineCount = 3;
+    static constexpr int kLineCount = 3;
     // One more position than in play: the top cell takes it when a row is removed.
-    static constexpr int BoardHeight = CVimbo_GameAreaLength + 1;
-    using Column = std::array<std::int32_t, BoardHeight>;
-    using Board = std::array<Column, LineCount>;
+    static constexpr int kBoardHeight = CVimbo_GameAreaLength + 1;
+    using Column = std::array<std::int32_t, kBoardHeight>;
+    using Board = std::array<Column, kLineCount>;
 
     // Makes the presentation of a new area. It receives the area under construction (board
     // empty, not stopped) and may call Stop on it; the area owns what it returns and keeps it
@@ -79,7 +79,7 @@ private:
     std::int32_t mySelectedLine = -1;
     Board myBoard{};
     std::unique_ptr<CGamePresentation> myPresentation;
-    std::array<std::int32_t, LineCount> myNextNumbers{};
+    std::array<std::int32_t, kLineCount> myNextNumbers{};
     bool myStopped = false;
     int myStepCount = 0;
     // Kept between picks so a pick allocates nothing once the range has been seen.

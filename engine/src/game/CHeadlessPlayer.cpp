@@ -20,7 +20,7 @@ struct SSeen {
 
 bool SameAsSeen(const CGameArea& area, const SSeen& seen) {
     if (!seen.myValid || area.GetBoard() != seen.myBoard) return false;
-    for (int line = 0; line < CGameArea::LineCount; ++line) {
+    for (int line = 0; line < CGameArea::kLineCount; ++line) {
         if (area.GetNextNumber(line) != seen.myNext[line]) return false;
     }
     return true;
@@ -28,7 +28,7 @@ bool SameAsSeen(const CGameArea& area, const SSeen& seen) {
 
 void Remember(const CGameArea& area, SSeen& seen) {
     seen.myBoard = area.GetBoard();
-    for (int line = 0; line < CGameArea::LineCount; ++line) {
+    for (int line = 0; line < CGameArea::kLineCount; ++line) {
         seen.myNext[line] = area.GetNextNumber(line);
     }
     seen.myValid = true;
@@ -42,7 +42,7 @@ CHeadlessPlayer::CHeadlessPlayer(const CSilenceStrategy& strategy, double seed)
 SLevelResult CHeadlessPlayer::PlayLevel(int levelIndex) const {
     SLevelResult result;
     result.myLevelIndex = levelIndex;
-    if (levelIndex < 0 || levelIndex >= CLevelTable::LevelCount) return result;
+    if (levelIndex < 0 || levelIndex >= CLevelTable::kLevelCount) return result;
 
     const CLevelSettings previousSettings = LevelSettings();
     LevelSettings() = CLevelTable::SettingsFor(levelIndex);
@@ -58,15 +58,19 @@ SLevelResult CHeadlessPlayer::PlayLevel(int levelIndex) const {
         const tolm::types::ticks start = clock.Now();
         SSeen seen;
         int choice = -1;
-        while (presentation->GetOutcome() == CApproachRules::EOutcome::None &&
-               clock.Now() - start < myTimeLimit) {
-            if (!SameAsSeen(area, seen)) {
+        for (int frame = 0; presentation->GetOutcome() == CApproachRules::EOutcome::None &&
+                            clock.Now() - start < myTimeLimit;
+             ++frame) {
+            if (myInput) {
+                choice = myInput(frame);
+            } else if (!SameAsSeen(area, seen)) {
                 choice = myStrategy.Choose(area);
                 Remember(area, seen);
             }
             area.SetSelectedLine(choice);
-            clock.Advance(FrameTime);
+            clock.Advance(kFrameTime);
             game.Update();
+            if (myObserver) myObserver(game);
         }
 
         const CApproachRules::EOutcome outcome = presentation->GetOutcome();

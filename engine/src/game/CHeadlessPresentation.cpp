@@ -16,7 +16,6 @@ CHeadlessPresentation* CHeadlessPresentation::Of(const CGameArea& area) {
 
 void CHeadlessPresentation::StartLevel(std::int32_t approachSteps) {
     myArea->SetSelectedLine(-1);
-    myScoreAtLevelStart = myRules.GetScore();
     myRules.SetApproachSteps(approachSteps);
     myRules.BeginLevel();
     myOutcome = CApproachRules::EOutcome::None;
@@ -28,18 +27,18 @@ void CHeadlessPresentation::StartLevel(std::int32_t approachSteps) {
 }
 
 void CHeadlessPresentation::SetPreview(int line, int number) {
-    if (line < 0 || line >= CGameArea::LineCount) return;
+    if (line < 0 || line >= CGameArea::kLineCount) return;
     myPreviews[line] = number;
     ++myPreviewCounts[line];
 }
 
 void CHeadlessPresentation::BubblePushed(int line, int) {
     // The waiting bubble entered the board; the line shows none until the next preview.
-    if (line >= 0 && line < CGameArea::LineCount) myPreviews[line] = 0;
+    if (line >= 0 && line < CGameArea::kLineCount) myPreviews[line] = 0;
 }
 
 void CHeadlessPresentation::RowRemoved(int line_count) {
-    if (line_count < CVimbo_GameAreaLength - 1) ++myBursts;
+    if (CApproachRules::IsBurst(line_count)) ++myBursts;
     Apply(myRules.RowRemoved(line_count));
 }
 
@@ -53,22 +52,18 @@ void CHeadlessPresentation::FlushScore() {
 }
 
 int CHeadlessPresentation::GetPreview(int line) const {
-    return line >= 0 && line < CGameArea::LineCount ? myPreviews[line] : 0;
+    return line >= 0 && line < CGameArea::kLineCount ? myPreviews[line] : 0;
 }
 
 int CHeadlessPresentation::GetPreviewCount(int line) const {
-    return line >= 0 && line < CGameArea::LineCount ? myPreviewCounts[line] : 0;
+    return line >= 0 && line < CGameArea::kLineCount ? myPreviewCounts[line] : 0;
 }
 
 void CHeadlessPresentation::Apply(CApproachRules::EOutcome outcome) {
     if (outcome == CApproachRules::EOutcome::None) return;
     myOutcome = outcome;
     myArea->Stop();
-    if (outcome == CApproachRules::EOutcome::LevelFailed) {
-        // The failing resolve's flush must not add its points to the score given back.
-        myRules.DropPoints();
-        myRules.SetScore(myScoreAtLevelStart);
-    }
+    if (outcome == CApproachRules::EOutcome::LevelFailed) myRules.LoseLevel();
 }
 
 }  // namespace game

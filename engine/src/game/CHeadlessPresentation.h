@@ -1,6 +1,7 @@
 // A presentation without graphics or sound: applies the approach and score rules to what the
 // area reports, counts bursts and fan hits, and ends a level the way the level flow does
-// (stop the area; a lost level gives back its points). Used by the headless player and tests.
+// (stop the area; the rules take back a lost level's points). Used by the headless player and
+// tests.
 // It keeps a plain pointer to the area that owns it; the area outlives it by construction.
 #ifndef GAME_CHEADLESSPRESENTATION_H
 #define GAME_CHEADLESSPRESENTATION_H
@@ -25,7 +26,7 @@ public:
     static CHeadlessPresentation* Of(const CGameArea& area);
 
     // Begins a level with the given approach divisor: characters to their start, counters to
-    // zero, score at level start remembered, area emptied and started.
+    // zero, area emptied and started.
     void StartLevel(std::int32_t approachSteps);
 
     void SetPreview(int line, int number) override;
@@ -48,11 +49,10 @@ private:
     CGameArea* myArea;
     CApproachRules myRules;
     CApproachRules::EOutcome myOutcome = CApproachRules::EOutcome::None;
-    std::uint32_t myScoreAtLevelStart = 0;
     int myBursts = 0;
     int myFanHits = 0;
-    std::array<int, CGameArea::LineCount> myPreviews{};
-    std::array<int, CGameArea::LineCount> myPreviewCounts{};
+    std::array<int, CGameArea::kLineCount> myPreviews{};
+    std::array<int, CGameArea::kLineCount> myPreviewCounts{};
 };
 
 }  // namespace game

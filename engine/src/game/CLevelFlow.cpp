@@ -8,12 +8,12 @@
 namespace game {
 namespace {
 
-const char* const TitleFile = "data/gfx/title_screen.xml";
-const char* const HelpFile = "data/gfx/help_screen.xml";
-const char* const HelpAnimationFile = "data/gfx/help_animation.xml";
-const char* const LevelCompleteFile = "data/gfx/level_complete.xml";
-const char* const LevelFailedFile = "data/gfx/level_failed.xml";
-const char* const TheEndFile = "data/gfx/the_end.xml";
+const char* const kTitleFile = "data/gfx/title_screen.xml";
+const char* const kHelpFile = "data/gfx/help_screen.xml";
+const char* const kHelpAnimationFile = "data/gfx/help_animation.xml";
+const char* const kLevelCompleteFile = "data/gfx/level_complete.xml";
+const char* const kLevelFailedFile = "data/gfx/level_failed.xml";
+const char* const kTheEndFile = "data/gfx/the_end.xml";
 
 }  // namespace
 
@@ -21,35 +21,41 @@ CLevelFlow::CLevelFlow(CGameArea& area, CApproachRules& rules, CLevelFlowView& v
     : myArea(area), myRules(rules), myView(view) {}
 
 void CLevelFlow::ShowTitle() {
-    myView.SetOverlay(TitleFile);
+    myView.SetOverlay(kTitleFile);
     myView.ShowLevel(LevelProgress().myLevelIndex + 1);
-    myScreenState = TitleShown;
+    myScreenState = kTitleShown;
 }
 
 void CLevelFlow::ButtonPressed(int mask) {
-    if (mask != LeftButton) return;
+    if (mask != kLeftButton) return;
     switch (myScreenState) {
-        case LevelCompleteShown:
-            myScreenState = Playing;
+        case kLevelCompleteShown:
+            myScreenState = kPlaying;
             NextLevel();
             break;
-        case LevelFailedShown:
-            myScreenState = Playing;
+        case kLevelFailedShown:
+            myScreenState = kPlaying;
             StartLevel();
             break;
-        case TitleShown:
-            myView.SetOverlay(HelpFile);
-            myView.SetHelpAnimation(HelpAnimationFile);
-            myScreenState = HelpShown;
+        case kTitleShown:
+            myView.SetOverlay(kHelpFile);
+            myView.SetHelpAnimation(kHelpAnimationFile);
+            myScreenState = kHelpShown;
             break;
-        case HelpShown:
+        case kHelpShown:
             myView.ReleaseHelpAnimation();
-            myScreenState = Playing;
+            myScreenState = kPlaying;
             StartLevel();
             break;
         default:
             break;
     }
+}
+
+void CLevelFlow::Silence(int line) {
+    const int previous = myArea.GetSelectedLine();
+    myArea.SetSelectedLine(line);
+    myView.ShowSilenced(previous, line);
 }
 
 void CLevelFlow::Apply(CApproachRules::EOutcome outcome) {
@@ -58,13 +64,12 @@ void CLevelFlow::Apply(CApproachRules::EOutcome outcome) {
 }
 
 void CLevelFlow::StartLevel() {
-    myView.Select(-1);
-    myScoreAtLevelStart = myRules.GetScore();
-    tolm::Logger() << "LevelScore " << myScoreAtLevelStart << std::endl;
-    myView.ShowLevel(LevelProgress().myLevelIndex + 1);
-    myView.PlayCharacters("talk");
+    Silence(-1);
     myRules.SetApproachSteps(LevelProgress().myApproachSteps);
     myRules.BeginLevel();
+    tolm::Logger() << "LevelScore " << myRules.GetScoreAtLevelStart() << std::endl;
+    myView.ShowLevel(LevelProgress().myLevelIndex + 1);
+    myView.PlayCharacters("talk");
     myView.JumpOuterCharacters(myRules.GetLeftX(), myRules.GetRightX());
     myView.ReleaseOverlay();
     myArea.Reset();
@@ -74,7 +79,7 @@ void CLevelFlow::StartLevel() {
 void CLevelFlow::NextLevel() {
     CLevelProgress& progress = LevelProgress();
     ++progress.myLevelIndex;
-    if (progress.myLevelIndex < CLevelTable::LevelCount) {
+    if (progress.myLevelIndex < CLevelTable::kLevelCount) {
         CLevelTable::CopyRowToSettings(progress.myLevelIndex);
         progress.myApproachSteps = LevelSettings().myApproachSteps;
     }
@@ -83,24 +88,21 @@ void CLevelFlow::NextLevel() {
 
 void CLevelFlow::LevelComplete() {
     myArea.Stop();
-    if (LevelProgress().myLevelIndex + 1 >= CLevelTable::LevelCount) {
+    if (LevelProgress().myLevelIndex + 1 >= CLevelTable::kLevelCount) {
         // The state stays as it is: no click leads anywhere from the end.
-        myView.ShowScreen(TheEndFile);
+        myView.ShowScreen(kTheEndFile);
         return;
     }
-    myView.ShowScreen(LevelCompleteFile);
-    myScreenState = LevelCompleteShown;
+    myView.ShowScreen(kLevelCompleteFile);
+    myScreenState = kLevelCompleteShown;
 }
 
 void CLevelFlow::LevelFailed() {
     myArea.Stop();
-    myView.ShowScreen(LevelFailedFile);
-    // The resolve that failed the level still flushes its points; they belong to the lost
-    // level and must not land on the score given back.
-    myRules.DropPoints();
-    myRules.SetScore(myScoreAtLevelStart);
-    myView.ShowScore(myScoreAtLevelStart);
-    myScreenState = LevelFailedShown;
+    myView.ShowScreen(kLevelFailedFile);
+    myRules.LoseLevel();
+    myView.ShowScore(myRules.GetScore());
+    myScreenState = kLevelFailedShown;
 }
 
 }  // namespace game

@@ -1,6 +1,6 @@
 // What the level flow asks of whoever shows the game: pictures between levels, the
-// characters and the score. The graphical presentation implements it; the flow holds it by
-// reference and never outlives it.
+// characters and the score. The game's view implements it; the flow holds it by reference and
+// never outlives it.
 #ifndef GAME_CLEVELFLOWVIEW_H
 #define GAME_CLEVELFLOWVIEW_H
 
@@ -13,8 +13,9 @@ class CLevelFlowView {
 public:
     virtual ~CLevelFlowView() = default;
 
-    // The visual side of silencing `line`; -1 lets every character talk.
-    virtual void Select(int line) = 0;
+    // The visual side of the silenced line changing from `previous` to `line` (-1: nobody);
+    // nothing when they are equal.
+    virtual void ShowSilenced(int previous, int line) = 0;
     // Clears the board's bubbles and the waiting ones, silences the characters and drops the
     // picture in from above as the new overlay.
     virtual void ShowScreen(const std::string& file) = 0;

@@ -15,7 +15,7 @@ public:
     // 0 for the first level; never reset.
     std::int32_t myLevelIndex = 0;
     // Copied from the level's settings when a later level begins.
-    std::int32_t myApproachSteps = CApproachRules::DefaultApproachSteps;
+    std::int32_t myApproachSteps = CApproachRules::kDefaultApproachSteps;
 };
 
 CLevelProgress& LevelProgress();

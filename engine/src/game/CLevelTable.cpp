@@ -6,7 +6,7 @@ namespace game {
 namespace {
 
 // Index 0 is a placeholder so that the level index looks up its row directly.
-const std::array<CLevelSettings, CLevelTable::LevelCount> ourRows = {{
+const std::array<CLevelSettings, CLevelTable::kLevelCount> ourRows = {{
     CLevelSettings(),
     CLevelSettings(4, 6, 2000, 25),
     CLevelSettings(2, 4, 750, 15),
@@ -20,7 +20,7 @@ const std::array<CLevelSettings, CLevelTable::LevelCount> ourRows = {{
 }  // namespace
 
 const CLevelSettings* CLevelTable::GetRow(int levelIndex) {
-    if (levelIndex < 1 || levelIndex >= LevelCount) return nullptr;
+    if (levelIndex < 1 || levelIndex >= kLevelCount) return nullptr;
     return &ourRows[static_cast<std::size_t>(levelIndex)];
 }
 

@@ -10,7 +10,7 @@ namespace game {
 
 class CLevelTable {
 public:
-    static constexpr int LevelCount = 8;
+    static constexpr int kLevelCount = 8;
 
     // The row of a level index 1..7; null for index 0 (no row) and for indices out of range.
     static const CLevelSettings* GetRow(int levelIndex);

@@ -9,7 +9,7 @@
 namespace game {
 
 CMovingSprite::CMovingSprite() {
-    SetSleepTime(StepTime);
+    SetSleepTime(kStepTime);
 }
 
 CMovingSprite::~CMovingSprite() {
@@ -26,7 +26,7 @@ void CMovingSprite::GlideTo(int x, int y) {
     if (!mySprite) return;
     const tolm::types::rect r = mySprite->GetRect();
     myTarget = tolm::types::point(x - r.w / 2, y - r.h / 2);
-    if (!AtTarget() && myMotion == Fall) mySpeed = 0.1f;
+    if (!AtTarget() && myMotion == kFall) mySpeed = 0.1f;
     Glide();
 }
 
@@ -60,13 +60,13 @@ void CMovingSprite::Step() {
         Pause();
         return;
     }
-    if (myMotion == Ease) {
+    if (myMotion == kEase) {
         // Truncation leaves the glide resting up to 4 pixels short: the game's look.
         dx = static_cast<int>(static_cast<float>(dx) * mySpeed);
         dy = static_cast<int>(static_cast<float>(dy) * mySpeed);
         mySprite->SetPosition(mySprite->GetX() + dx, mySprite->GetY() + dy);
         MoveChildren(dx, dy);
-    } else if (myMotion == Fall) {
+    } else if (myMotion == kFall) {
         mySpeed *= 1.5f;
         // 64 bits: a far target must not overflow the sum of squares.
         const std::int64_t squares =

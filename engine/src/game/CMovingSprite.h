@@ -20,9 +20,9 @@ namespace game {
 
 class CMovingSprite : public CMouseListenerAdapter, public tolm::CFakeThread {
 public:
-    static constexpr int Ease = 1;
-    static constexpr int Fall = 2;
-    static constexpr tolm::types::ticks StepTime = 30;
+    static constexpr int kEase = 1;
+    static constexpr int kFall = 2;
+    static constexpr tolm::types::ticks kStepTime = 30;
 
     using SpritePtr = tolm::CSmartPtr<tolm::CSprite>;
 
@@ -60,7 +60,7 @@ private:
     void Glide();
     void MoveChildren(int dx, int dy);
 
-    int myMotion = Ease;
+    int myMotion = kEase;
     tolm::types::ticks myReleaseDelay = 0;
     tolm::types::point myTarget{0, 0};
     float mySpeed = 0.2f;

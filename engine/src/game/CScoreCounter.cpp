@@ -9,18 +9,18 @@
 namespace game {
 namespace {
 
-constexpr int ScoreX = 10;
-constexpr int ScoreY = 10;
-constexpr int LevelGap = 16;
-constexpr int LevelWidth = 76;
-constexpr int LevelHeight = 21;
+constexpr int kScoreX = 10;
+constexpr int kScoreY = 10;
+constexpr int kLevelGap = 16;
+constexpr int kLevelWidth = 76;
+constexpr int kLevelHeight = 21;
 
 // The built-in font is white: a dark plate under it keeps it readable on a light sky.
 tolm::CSprite* MakeLevelPlate() {
     const tolm::types::color plate(40, 60, 110);
-    tolm::CGfxBuffer* picture = tolm::Gfx::NewBuffer(LevelWidth, LevelHeight);
-    for (int y = 0; y < LevelHeight; ++y)
-        for (int x = 0; x < LevelWidth; ++x) picture->PutPixel(x, y, plate);
+    tolm::CGfxBuffer* picture = tolm::Gfx::NewBuffer(kLevelWidth, kLevelHeight);
+    for (int y = 0; y < kLevelHeight; ++y)
+        for (int x = 0; x < kLevelWidth; ++x) picture->PutPixel(x, y, plate);
     return new tolm::CSprite(picture);
 }
 
@@ -30,15 +30,15 @@ CScoreCounter::CScoreCounter() {
     auto font = std::make_unique<tolm::CFont>();
     tolm::COgfFontLoader::Load("data/gfx/numbers.ogf", *font);
     myText = std::make_unique<tolm::CTextSprite>(font.release(), 200, 50);
-    myText->SetPosition(ScoreX, ScoreY);
+    myText->SetPosition(kScoreX, kScoreY);
     myText->SetZ(10);
     myText->SetLayer(tolm::CScreenLayer::Get());
 
     auto systemFont = std::make_unique<tolm::CFont>();
     tolm::CSystemFontLoader loader(systemFont.get());
-    myLevelText = std::make_unique<tolm::CTextSprite>(systemFont.release(), LevelWidth, LevelHeight,
-                                                      MakeLevelPlate());
-    myLevelText->SetTextRect(tolm::types::rect(6, 3, LevelWidth - 6, LevelHeight - 3));
+    myLevelText = std::make_unique<tolm::CTextSprite>(systemFont.release(), kLevelWidth,
+                                                      kLevelHeight, MakeLevelPlate());
+    myLevelText->SetTextRect(tolm::types::rect(6, 3, kLevelWidth - 6, kLevelHeight - 3));
     myLevelText->SetZ(10);
     myLevelText->SetLayer(tolm::CScreenLayer::Get());
     Add(0);
@@ -61,8 +61,8 @@ void CScoreCounter::PlaceLevel() {
     const tolm::CFont* font = myText->GetFont();
     const int width = font != nullptr ? font->GetTextWidth(myText->GetText()) : 0;
     const int height = font != nullptr ? font->GetLineHeight() : 0;
-    const int y = ScoreY + (height > LevelHeight ? (height - LevelHeight) / 2 : 0);
-    myLevelText->SetPosition(ScoreX + width + LevelGap, y);
+    const int y = kScoreY + (height > kLevelHeight ? (height - kLevelHeight) / 2 : 0);
+    myLevelText->SetPosition(kScoreX + width + kLevelGap, y);
 }
 
 void CScoreCounter::Set(std::uint32_t score) {

@@ -5,15 +5,15 @@
 namespace game {
 namespace {
 
-constexpr int Lines = CGameArea::LineCount;
-constexpr int TopRow = CVimbo_GameAreaLength - 1;
+constexpr int kLines = CGameArea::kLineCount;
+constexpr int kTopRow = CVimbo_GameAreaLength - 1;
 
-constexpr double BurstWorth = 10.0;
-constexpr double FanHitWorth = -14.0;
-constexpr double PairWorth = 1.0;
-constexpr double HeightPenalty = 1.0;
-constexpr int SafeHeight = 10;
-constexpr double Discount = 0.9;
+constexpr double kBurstWorth = 10.0;
+constexpr double kFanHitWorth = -14.0;
+constexpr double kPairWorth = 1.0;
+constexpr double kHeightPenalty = 1.0;
+constexpr int kSafeHeight = 10;
+constexpr double kDiscount = 0.9;
 
 // Negative, distinct per line: never equal to a real number or to each other.
 constexpr std::int32_t Unknown(int line) {
@@ -22,7 +22,7 @@ constexpr std::int32_t Unknown(int line) {
 
 void RemoveRow(CGameArea::Board& board, int row) {
     for (int position = row; position < CVimbo_GameAreaLength; ++position) {
-        for (int line = 0; line < Lines; ++line) board[line][position] = board[line][position + 1];
+        for (int line = 0; line < kLines; ++line) board[line][position] = board[line][position + 1];
     }
 }
 
@@ -32,7 +32,7 @@ bool RowMatches(const CGameArea::Board& board, int row) {
 }
 
 int Height(const CGameArea::Column& column) {
-    for (int position = TopRow; position >= 0; --position) {
+    for (int position = kTopRow; position >= 0; --position) {
         if (column[position] != 0) return position + 1;
     }
     return 0;
@@ -45,7 +45,7 @@ CSilenceStrategy::CSilenceStrategy(EKind kind, int depth)
 
 int CSilenceStrategy::Choose(const CGameArea& area) const {
     Numbers next;
-    for (int line = 0; line < Lines; ++line) next[line] = area.GetNextNumber(line);
+    for (int line = 0; line < kLines; ++line) next[line] = area.GetNextNumber(line);
     return Choose(area.GetBoard(), next);
 }
 
@@ -58,10 +58,10 @@ int CSilenceStrategy::Choose(const CGameArea::Board& board, const Numbers& next)
 
 int CSilenceStrategy::SimulateStep(CGameArea::Board& board, const Numbers& next, int silenced,
                                    int* fanHits) {
-    for (int line = 0; line < Lines; ++line) {
+    for (int line = 0; line < kLines; ++line) {
         if (line == silenced) continue;
         CGameArea::Column& column = board[line];
-        for (int position = TopRow; position > 0; --position) {
+        for (int position = kTopRow; position > 0; --position) {
             column[position] = column[position - 1];
         }
         column[0] = next[line];
@@ -75,10 +75,10 @@ int CSilenceStrategy::SimulateStep(CGameArea::Board& board, const Numbers& next,
             }
         }
     }
-    for (int line = 0; line < Lines; ++line) {
-        if (board[line][TopRow] != 0) {
+    for (int line = 0; line < kLines; ++line) {
+        if (board[line][kTopRow] != 0) {
             if (fanHits != nullptr) ++*fanHits;
-            RemoveRow(board, TopRow);
+            RemoveRow(board, kTopRow);
         }
     }
     return bursts;
@@ -87,17 +87,17 @@ int CSilenceStrategy::SimulateStep(CGameArea::Board& board, const Numbers& next,
 double CSilenceStrategy::Search(const CGameArea::Board& board, const Numbers& next, int depth,
                                 int* bestChoice) const {
     double bestValue = 0.0;
-    for (int silenced = -1; silenced < Lines; ++silenced) {
+    for (int silenced = -1; silenced < kLines; ++silenced) {
         CGameArea::Board copy = board;
         int fanHits = 0;
         const int bursts = SimulateStep(copy, next, silenced, &fanHits);
-        double value = BurstWorth * bursts + FanHitWorth * fanHits;
+        double value = kBurstWorth * bursts + kFanHitWorth * fanHits;
         if (depth > 1) {
             Numbers unknown;
-            for (int line = 0; line < Lines; ++line) {
+            for (int line = 0; line < kLines; ++line) {
                 unknown[line] = line == silenced ? next[line] : Unknown(line);
             }
-            value += Discount * Search(copy, unknown, depth - 1, nullptr);
+            value += kDiscount * Search(copy, unknown, depth - 1, nullptr);
         } else {
             value += Evaluate(copy);
         }
@@ -115,13 +115,13 @@ double CSilenceStrategy::Evaluate(const CGameArea::Board& board) {
         const std::int32_t a = board[0][row];
         const std::int32_t b = board[1][row];
         const std::int32_t c = board[2][row];
-        if (a > 0 && a == b) value += PairWorth;
-        if (b > 0 && b == c) value += PairWorth;
-        if (a > 0 && a == c) value += PairWorth;
+        if (a > 0 && a == b) value += kPairWorth;
+        if (b > 0 && b == c) value += kPairWorth;
+        if (a > 0 && a == c) value += kPairWorth;
     }
-    for (int line = 0; line < Lines; ++line) {
-        const int over = Height(board[line]) - SafeHeight;
-        if (over > 0) value -= HeightPenalty * over * over;
+    for (int line = 0; line < kLines; ++line) {
+        const int over = Height(board[line]) - kSafeHeight;
+        if (over > 0) value -= kHeightPenalty * over * over;
     }
     return value;
 }

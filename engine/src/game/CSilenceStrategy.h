@@ -19,7 +19,7 @@ public:
         // Looks a few steps ahead (see Choose) and takes the best first move.
         Lookahead,
     };
-    using Numbers = std::array<std::int32_t, CGameArea::LineCount>;
+    using Numbers = std::array<std::int32_t, CGameArea::kLineCount>;
 
     explicit CSilenceStrategy(EKind kind = EKind::Lookahead, int depth = 3);
 

@@ -38,7 +38,7 @@ TEST_F(GameTaskTest, ShowsTheTitleKeepsItsGameOnASecondStartAndIgnoresMessagesWh
     ASSERT_NE(task, nullptr);
     CGame* game = task->GetGame();
     ASSERT_NE(ViewOf(task), nullptr);
-    EXPECT_EQ(ViewOf(task)->GetFlow().GetScreenState(), CLevelFlow::TitleShown);
+    EXPECT_EQ(ViewOf(task)->GetFlow().GetScreenState(), CLevelFlow::kTitleShown);
     EXPECT_TRUE(game->GetArea().IsStopped());
     EXPECT_TRUE(task->PausesWhenInactive());
     EXPECT_TRUE(task->Start());
@@ -67,36 +67,42 @@ TEST_F(GameTaskTest, MessagesSelectTheLineReadAsANumber) {
         EXPECT_TRUE(Factory().SendToTask("Game", c.text));
         EXPECT_EQ(area.GetSelectedLine(), c.line);
     }
+    Lines played;
+    for (int line = 0; line < 3; ++line) {
+        ViewOf(task)->GetView().GetMaker(line)->SetSprite(
+            std::make_shared<CJournalSprite>("maker", played));
+    }
     tolm::GetConsole()->Execute("Game::1", false);
     EXPECT_EQ(area.GetSelectedLine(), 1);
-    EXPECT_EQ(ViewOf(task)->GetSelectedLine(), -1);  // the characters are left as they are
+    EXPECT_EQ(played, Lines{});  // the characters are left as they are
 }
 
 TEST_F(GameTaskTest, RestartedAfterReachingLevelThreeTheGamePlaysLevelThreeFromScoreZero) {
     CGameTask* task = StartGame("Game");
     CGfxHandler* view = ViewOf(task);
     CGameArea& area = task->GetGame()->GetArea();
-    for (int click = 0; click < 2; ++click) view->OnMouseDown(Left);
+    for (int click = 0; click < 2; ++click) view->OnMouseDown(kLeft);
     for (int level = 0; level < 2; ++level) {
         for (int i = 0; i < 100 && !area.IsStopped(); ++i) {
             for (int line = 0; line < 3; ++line) area.SetCell(line, 0, 4);
             area.Resolve();
         }
-        view->OnMouseDown(Left);
+        view->OnMouseDown(kLeft);
     }
     ASSERT_EQ(LevelProgress().myLevelIndex, 2);
-    ASSERT_EQ(view->GetScoreCounter().Get(), 1600u + 2600u);  // level 2: 26 bursts of 6 px
+    ASSERT_EQ(view->GetView().GetScoreCounter().Get(),
+              1600u + 2600u);  // level 2: 26 bursts of 6 px
 
     Factory().StopTask("Game");
     myLog->Clear();
     task = StartGame("Game2");
     view = ViewOf(task);
-    EXPECT_EQ(view->GetFlow().GetScreenState(), CLevelFlow::TitleShown);
-    for (int click = 0; click < 2; ++click) view->OnMouseDown(Left);
+    EXPECT_EQ(view->GetFlow().GetScreenState(), CLevelFlow::kTitleShown);
+    for (int click = 0; click < 2; ++click) view->OnMouseDown(kLeft);
     EXPECT_EQ(LevelProgress().myLevelIndex, 2);
     EXPECT_EQ(LevelSettings(), *CLevelTable::GetRow(2));
     EXPECT_EQ(view->GetRules().GetStep(), 10);
-    EXPECT_EQ(view->GetScoreCounter().GetLevelSprite()->GetText(), "Level 3");
+    EXPECT_EQ(view->GetView().GetScoreCounter().GetLevelSprite()->GetText(), "Level 3");
     EXPECT_TRUE(myLog->Contains("LevelScore 0\n"));
 }
 

@@ -32,11 +32,10 @@ TEST_F(GfxHandlerTest, PointerZonesFollowTheOuterCharacters) {
         SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
         tolm::Mouse().OnPointerMoved(at.x, at.y);
         EXPECT_EQ(Area().GetSelectedLine(), at.line);
-        EXPECT_EQ(myView->GetSelectedLine(), at.line);
     }
     for (int i = 0; i < 14; ++i) Burst({0});
-    ASSERT_EQ(myView->GetRules().GetLeftX(), 340);
-    ASSERT_EQ(myView->GetRules().GetRightX(), 460);
+    ASSERT_EQ(myHandler->GetRules().GetLeftX(), 340);
+    ASSERT_EQ(myHandler->GetRules().GetRightX(), 460);
     for (const auto& at : moved) {
         SCOPED_TRACE(at.x);
         tolm::Mouse().OnPointerMoved(at.x, at.y);
@@ -53,15 +52,15 @@ TEST_F(GfxHandlerTest, ClicksOnAWidgetStayThereAndClicksBesideItReachTheGame) {
         new tolm::ui::CWindowWidget(tolm::ui::Desktop(), tolm::types::rect(10, 10, 400, 200));
     const auto clickAt = [](int x, int y) {
         tolm::EventManager().MouseMoved(x, y);
-        tolm::EventManager().ButtonDown(Left);
-        tolm::EventManager().ButtonUp(Left);
+        tolm::EventManager().ButtonDown(kLeft);
+        tolm::EventManager().ButtonUp(kLeft);
     };
-    ASSERT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::TitleShown);
+    ASSERT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kTitleShown);
     clickAt(150, 15);   // the title bar
     clickAt(200, 150);  // the client area
-    EXPECT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::TitleShown);
+    EXPECT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kTitleShown);
     clickAt(600, 400);
-    EXPECT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::HelpShown);
+    EXPECT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kHelpShown);
     delete console;
 }
 
@@ -89,7 +88,7 @@ TEST_F(GfxHandlerTest, BubblesLeaveTheMouthAndCurveIntoTheirColumns) {
                  {2, 8, 600, 450, 170}, {1, 14, 400, 400, 20}, {0, 7, 360, 351, 195}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.line) + "/" + std::to_string(c.position));
-        const tolm::types::point at = CGfxHandler::BubblePosition(c.line, c.position, c.characterX);
+        const tolm::types::point at = CGameView::BubblePosition(c.line, c.position, c.characterX);
         EXPECT_EQ(at.x, c.x);
         EXPECT_EQ(at.y, c.y);
     }
@@ -139,10 +138,10 @@ TEST_F(GfxHandlerTest, PicturesBetweenLevelsClearTheBoardAndDropIn) {
     for (int i = 0; i < 15; ++i) Burst({5});
     ASSERT_TRUE(myView->GetBubble(2, 0));
     Burst({0, 1});  // complete at both removals: the picture is shown twice
-    EXPECT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::LevelCompleteShown);
+    EXPECT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kLevelCompleteShown);
     for (int line = 0; line < 3; ++line) {
         EXPECT_FALSE(myView->GetPreview(line));
-        for (int position = 0; position < CGameArea::BoardHeight; ++position)
+        for (int position = 0; position < CGameArea::kBoardHeight; ++position)
             EXPECT_FALSE(myView->GetBubble(line, position));
     }
     ASSERT_TRUE(myView->GetOverlay());
@@ -151,9 +150,9 @@ TEST_F(GfxHandlerTest, PicturesBetweenLevelsClearTheBoardAndDropIn) {
     // Moves and clicks of other buttons during the drop change nothing.
     tolm::Mouse().OnPointerMoved(100, 500);
     tolm::Mouse().OnButtonPressed(2);
-    EXPECT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::LevelCompleteShown);
+    EXPECT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kLevelCompleteShown);
     Pump(30);
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_EQ(LevelProgress().myLevelIndex, 1);
     EXPECT_EQ(myView->GetScoreCounter().GetLevelSprite()->GetText(), "Level 2");
 }
@@ -181,8 +180,8 @@ TEST_F(GfxHandlerTest, StoppingTheGameMidGlideOrFromAMouseCallLeavesNothingDangl
     } stopper;
     tolm::Mouse().AddGlobalListener(&stopper);
     Factory().StartTask("game", "Game2", 50, nullptr);
-    tolm::Mouse().OnButtonPressed(Left);
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_EQ(dynamic_cast<CGameTask*>(Factory().FindTask("Game2"))->GetGame(), nullptr);
 }
 
@@ -197,19 +196,19 @@ TEST_F(GfxHandlerTest, BrokenDataFilesGiveEmptySpritesAndTheGameGoesOn) {
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
     myGame = std::make_unique<CGame>(CGfxHandler::Factory());
-    myView = CGfxHandler::Of(Area());
+    ShowGame();
     ClickIntoPlay();
     Area().Step();
     for (int i = 0; i < 16; ++i) Burst({0});
-    EXPECT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::LevelCompleteShown);
-    tolm::Mouse().OnButtonPressed(Left);
+    EXPECT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kLevelCompleteShown);
+    tolm::Mouse().OnButtonPressed(kLeft);
     for (int i = 0; i < 30 && !Area().IsStopped(); ++i) {
         Area().SetCell(0, 14, 1);
         Burst({});
     }
-    EXPECT_EQ(myView->GetFlow().GetScreenState(), CLevelFlow::LevelFailedShown);
+    EXPECT_EQ(myHandler->GetFlow().GetScreenState(), CLevelFlow::kLevelFailedShown);
     EXPECT_EQ(myView->GetScoreCounter().GetText(), "1600");
-    tolm::Mouse().OnButtonPressed(Left);
+    tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_FALSE(Area().IsStopped());
     std::filesystem::current_path(previous);
 }

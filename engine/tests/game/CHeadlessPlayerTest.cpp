@@ -49,13 +49,13 @@ TEST(CHeadlessPlayer, DoingNothingLosesTheFirstLevel) {
     EXPECT_EQ(result.myFanHits, 11);
     EXPECT_EQ(result.mySteps, 25);
     // Each step in the first frame past 2500 ms, the last resolve in the first past 350 ms.
-    const tolm::types::ticks frame = CHeadlessPlayer::FrameTime;
+    const tolm::types::ticks frame = CHeadlessPlayer::kFrameTime;
     EXPECT_EQ(result.myPlayTime, 25u * (2500u / frame + 1u) * frame + (350u / frame + 1u) * frame);
 }
 
 TEST(CHeadlessPlayer, LookaheadWinsEveryLevelFromAFixedSeed) {
     const CHeadlessPlayer player(CSilenceStrategy(CSilenceStrategy::EKind::Lookahead, 3), 1.0);
-    for (int level = 0; level < CLevelTable::LevelCount; ++level) {
+    for (int level = 0; level < CLevelTable::kLevelCount; ++level) {
         SCOPED_TRACE(level);
         const SLevelResult result = player.PlayLevel(level);
         EXPECT_TRUE(result.myWon);

@@ -39,7 +39,7 @@ protected:
     }
     // One pump per 30 ms of time.
     void Tick() {
-        myClock.Advance(CMovingSprite::StepTime);
+        myClock.Advance(CMovingSprite::kStepTime);
         tolm::UpdateFakeThreads(0);
     }
 
@@ -59,7 +59,7 @@ TEST_F(MovingSpriteTest, EaseMovesAFifthOfTheWayWithChildrenAndRestsFourShort) {
     for (int tick = 0; tick < 14; ++tick) {
         const int before = body->GetY();
         tolm::UpdateFakeThreads(0);
-        myClock.Advance(CMovingSprite::StepTime);
+        myClock.Advance(CMovingSprite::kStepTime);
         moves.push_back(before - body->GetY());
     }
     EXPECT_EQ(moves, (std::vector<int>{5, 4, 3, 2, 2, 1, 1, 1, 1, 1, 0, 0, 0, 0}));
@@ -82,12 +82,12 @@ TEST_F(MovingSpriteTest, FallLandsExactlyAndChildrenFollowOnlyTheSnap) {
     auto child = Make("child", {10, -500, 5, 5});
     group->SetSprite(picture);
     group->AddChild(child);
-    group->SetMotion(CMovingSprite::Fall);
+    group->SetMotion(CMovingSprite::kFall);
     group->GlideTo(400, 300);
     std::vector<int> ys;
     for (int tick = 0; tick < 25; ++tick) {
         tolm::UpdateFakeThreads(0);
-        myClock.Advance(CMovingSprite::StepTime);
+        myClock.Advance(CMovingSprite::kStepTime);
         ys.push_back(picture->GetY());
     }
     EXPECT_EQ(std::vector<int>(ys.begin(), ys.begin() + 6),

@@ -27,7 +27,7 @@ using tolm::test::Factory;
 using tolm::test::Journal;
 using tolm::test::Lines;
 
-constexpr int Left = 1;
+constexpr int kLeft = 1;
 
 // Level index, approach divisor and level settings as a fresh process has them.
 inline void ResetLevelState() {
@@ -59,7 +59,7 @@ protected:
         ResetLevelState();
         Factory().StartTask("game_test_audio", "Audio", 10, nullptr);
         myGame = std::make_unique<CGame>(CGfxHandler::Factory());
-        myView = CGfxHandler::Of(Area());
+        ShowGame();
     }
     void TearDown() override {
         myGame.reset();
@@ -70,13 +70,17 @@ protected:
         ResetLevelState();
     }
     CGameArea& Area() { return myGame->GetArea(); }
+    void ShowGame() {
+        myHandler = CGfxHandler::Of(Area());
+        myView = &myHandler->GetView();
+    }
     void Pump(tolm::types::ticks ms) {
         myClock.Advance(ms);
         tolm::UpdateFakeThreads(0);
     }
     void ClickIntoPlay() {
-        tolm::Mouse().OnButtonPressed(Left);
-        tolm::Mouse().OnButtonPressed(Left);
+        tolm::Mouse().OnButtonPressed(kLeft);
+        tolm::Mouse().OnButtonPressed(kLeft);
     }
     void Burst(std::initializer_list<int> rows) {
         int number = 1;
@@ -100,7 +104,8 @@ protected:
     // Outlives the game, whose released sprites may still write to it.
     Lines myPlayed;
     std::unique_ptr<CGame> myGame;
-    CGfxHandler* myView = nullptr;
+    CGfxHandler* myHandler = nullptr;
+    CGameView* myView = nullptr;
 };
 
 }  // namespace game::test

@@ -1,5 +1,5 @@
-// Helpers for the game's tests: a presentation that records what the area tells it, and a
-// way to choose the next values of the engine's generator.
+// Helpers for the game's tests: a presentation that records what the area tells it, a way to
+// choose the next values of the engine's generator, and a hash of the board.
 #ifndef TESTS_GAME_GAMETESTSUPPORT_H
 #define TESTS_GAME_GAMETESTSUPPORT_H
 
@@ -49,6 +49,24 @@ inline void SeedSoNextStateIs(std::int64_t state) {
 
 inline void SeedSoNextUnitIs(double unit) {
     SeedSoNextStateIs(std::llround(unit / 4.656612875e-10));
+}
+
+// FNV-1a over every cell, the waiting bubbles and the step count: equal runs give equal
+// sequences of these, and a single different bubble changes it.
+inline std::uint64_t BoardHash(const CGameArea& area) {
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto add = [&hash](std::int64_t value) {
+        for (int byte = 0; byte < 8; ++byte) {
+            hash ^= static_cast<std::uint64_t>(value >> (8 * byte)) & 0xffu;
+            hash *= 1099511628211ull;
+        }
+    };
+    for (const CGameArea::Column& column : area.GetBoard()) {
+        for (std::int32_t cell : column) add(cell);
+    }
+    for (int line = 0; line < CGameArea::kLineCount; ++line) add(area.GetNextNumber(line));
+    add(area.GetStepCount());
+    return hash;
 }
 
 }  // namespace game::test

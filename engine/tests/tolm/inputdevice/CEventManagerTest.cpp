@@ -14,14 +14,10 @@ namespace tolm::test {
 namespace {
 
 TEST(CEventManager, ButtonNumbersOneToFiveHaveOneBitEachAndAnyOtherNone) {
-    const struct {
-        int button;
-        int mask;
-    } cases[] = {{1, 1}, {2, 2},  {3, 4},   {4, 8},       {5, 16},     {0, 0},
-                 {6, 0}, {-1, 0}, {255, 0}, {INT_MAX, 0}, {INT_MIN, 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.button);
-        EXPECT_EQ(CEventManager::ButtonMask(c.button), c.mask);
+    EXPECT_EQ(CEventManager::ButtonMask(1), 1);
+    EXPECT_EQ(CEventManager::ButtonMask(5), 16);
+    for (int button : {0, 6, -1, INT_MAX, INT_MIN}) {
+        EXPECT_EQ(CEventManager::ButtonMask(button), 0) << button;
     }
 }
 
