@@ -15,7 +15,7 @@
 #include "tolm/tasks/CTaskRegistrar.h"
 #include "tolm/tasks/TaskTestSupport.h"
 #include "tolm/tasks/task_sdl_mixer/AudioTestSupport.h"
-#include "tolm/tasks/task_sdl_mixer/CSDLMixerEffectData.h"
+#include "tolm/tasks/task_sdl_mixer/CSDLMixerData.h"
 #include "tolm/utils/timer/SystemTime.h"
 #include "tolm/utils/xml/XmlLoadSave.h"
 
