@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "SDL.h"
 #include "game/CGameTask.h"
 #include "game/CGfxHandler.h"
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/inputdevice/CEventManager.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskRegistrar.h"
@@ -26,17 +26,6 @@ tolm::types::ticks Seconds(const tolm::CParameterList& parameters, std::size_t i
     // Negative, absurd or not-a-number values mean "never".
     if (!(seconds > 0.0) || seconds > 86400.0 * 365.0) return 0;
     return static_cast<tolm::types::ticks>(seconds * 1000.0);
-}
-
-void PushButton(Uint8 type, int x, int y) {
-    SDL_Event event{};
-    event.type = type;
-    event.button.type = type;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    SDL_PushEvent(&event);
 }
 
 }  // namespace
@@ -117,7 +106,7 @@ void CAutoPlayTask::Play(const CGame& game, const CGfxHandler& view) {
     const CApproachRules& rules = view.GetRules();
     const tolm::types::point at = PointerFor(myWantedLine, rules.GetLeftX(), rules.GetRightX());
     myNudge = 1 - myNudge;
-    SDL_WarpMouse(static_cast<Uint16>(at.x), static_cast<Uint16>(at.y + myNudge));
+    tolm::EventManager().MouseMoved(at.x, at.y + myNudge);
     myWarpTime.Reset();
 }
 
@@ -125,9 +114,11 @@ void CAutoPlayTask::ClickThroughPicture(int /*state*/) {
     if (myPictureTime.GetTime() < ClickDelay) return;
     // A click that got lost is simply made again after another delay.
     myPictureTime.Reset();
-    SDL_WarpMouse(400, FreePointerY);
-    PushButton(SDL_MOUSEBUTTONDOWN, 400, FreePointerY);
-    PushButton(SDL_MOUSEBUTTONUP, 400, FreePointerY);
+    tolm::CEventManager& events = tolm::EventManager();
+    events.MouseMoved(400, FreePointerY);
+    const int left = tolm::CEventManager::ButtonMask(1);
+    events.ButtonDown(left);
+    events.ButtonUp(left);
 }
 
 void CAutoPlayTask::TakeScreenshotIfDue() {
