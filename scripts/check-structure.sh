@@ -30,9 +30,9 @@ FLOORS='
 SDL_SEAM='^(tolm/gfx/sdl/|tolm/tasks/task_sdl[a-z_]*/|main\.cpp$)'
 
 declare -A floor_of
-for name in $(echo "$FLOORS" | awk 'NF { for (i = 2; i <= NF; ++i) print $i }'); do
-    floor_of[$name]=$(echo "$FLOORS" | awk -v n="$name" '{ for (i = 2; i <= NF; ++i) if ($i == n) print $1 }')
-done
+while read -r floor names; do
+    for name in $names; do floor_of[$name]=$floor; done
+done <<<"$FLOORS"
 
 # The table's name for a path relative to engine/src: the longest folder that holds it.
 component() {
@@ -76,7 +76,8 @@ for file in $files; do
         to=$(component "$target")
         [ -z "$to" ] || [ "$to" = "$from" ] && continue
         if [ "${floor_of[$to]}" -ge "${floor_of[$from]}" ]; then
-            echo "UP A FLOOR: $file ($from, floor ${floor_of[$from]}) includes $target ($to, floor ${floor_of[$to]})"
+            echo "UP A FLOOR: $file ($from, floor ${floor_of[$from]})" \
+                "includes $target ($to, floor ${floor_of[$to]})"
             floor_violations=$((floor_violations + 1))
         fi
     done < <(sed -nE 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]+)".*/\1/p' "$file")
@@ -85,15 +86,16 @@ done
 echo "Files that include SDL headers, and files outside the seam that call SDL:"
 sdl_violations=0
 sdl_files=0
+sdl_call='\b(SDL|Mix|IMG)_[A-Za-z0-9_]+[[:space:]]*\(|\bSDLK_'
+sdl_include='^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](SDL/)?SDL[A-Za-z0-9_]*\.h[>"]'
 sdl_calls=0
 for file in $files; do
     if [[ ! $file =~ $SDL_SEAM ]] &&
-        sed -E 's#//.*##' "$file" | grep -qE '\b(SDL|Mix|IMG)_[A-Za-z0-9_]+[[:space:]]*\(|\bSDLK_'; then
+        sed -E 's#//.*##' "$file" | grep -qE "$sdl_call"; then
         echo "  $file calls SDL   <- OUTSIDE THE SEAM"
         sdl_calls=$((sdl_calls + 1))
     fi
-    grep -qE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](SDL/)?SDL[A-Za-z0-9_]*\.h[>"]' "$file" ||
-        continue
+    grep -qE "$sdl_include" "$file" || continue
     sdl_files=$((sdl_files + 1))
     if [[ $file =~ $SDL_SEAM ]]; then
         echo "  $file"

@@ -1,9 +1,9 @@
 // The task of type "autoplay": plays the running game as a person would, through the
 // engine's own input paths. It chooses the character to silence with the headless player's
 // strategy on the board as it stands, moves the pointer over that character, and clicks
-// through the title, help and between-level pictures. Its pointer motions and button
-// presses enter through the event manager as a mouse's would. Optionally it saves screenshots at an
-// interval and quits after a while, which makes it an attract mode, a driver for long runs and a
+// through the title, help and between-level pictures; its motions and clicks enter through
+// the event manager as a mouse's would. Optionally it saves screenshots at an interval and
+// quits after a while, which makes it an attract mode, a driver for long runs and a
 // demonstration.
 //
 // Start parameters, all optional: the game task's instance name (string, "game"); seconds
