@@ -21,7 +21,7 @@ CTimeSource* GetSystemTimer();
 CSmartPtr<CTimeSource> SetSystemTimeSource(CSmartPtr<CTimeSource> source);
 
 // The SDL-backed source, the default and for restoring after a test. The SDL back end
-// defines it (tasks/task_sdl/SdlTimeSource.cpp), so that only the back end calls SDL.
+// defines it (tasks/task_sdl/SDLTimeSource.cpp), so that only the back end calls SDL.
 CSmartPtr<CTimeSource> CreateSdlTimeSource();
 
 // A source whose time is set by hand; for tests and simulations.
