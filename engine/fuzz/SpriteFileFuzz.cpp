@@ -26,6 +26,7 @@
 #include "tolm/tasks/CTask.h"
 #include "tolm/tasks/CTaskCreatorOf.h"
 #include "tolm/tasks/CTaskFactory.h"
+#include "tolm/tasks/CTaskGfx.h"
 #include "tolm/utils/xml/CXmlNode.h"
 #include "tolm/utils/xml/XmlLoadSave.h"
 
@@ -100,6 +101,9 @@ bool Initialise() {
     for (const char* name : {"gfx", "Game", "Debug", "keyboard"}) {
         tasks->StartTask("fuzz_tripwire", name, 0, nullptr);
     }
+    // The graphics task plays the sound frames while it runs; here only that part of it.
+    static CTaskGfx graphics;
+    graphics.Start();
     tasks->RegisterType("fuzz_audio", std::make_unique<CTaskCreatorOf<CAudioStandIn>>());
     return tasks->StartTask("fuzz_audio", "Audio", 0, nullptr);
 }

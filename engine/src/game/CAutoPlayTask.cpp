@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "SDL.h"
 #include "game/CGameTask.h"
 #include "game/CGfxHandler.h"
 #include "game/PointerZones.h"
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/inputdevice/CEventManager.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskRegistrar.h"
@@ -17,7 +17,7 @@ namespace {
 
 tolm::CTaskRegistrar<CAutoPlayTask> ourRegistrar("autoplay");
 
-constexpr int FreePointerY = 300;
+constexpr int kFreePointerY = 300;
 
 tolm::types::ticks Seconds(const tolm::CParameterList& parameters, std::size_t i) {
     if (!parameters.IsType(i, tolm::CParameter::kNumber)) return 0;
@@ -25,17 +25,6 @@ tolm::types::ticks Seconds(const tolm::CParameterList& parameters, std::size_t i
     // Negative, absurd or not-a-number values mean "never".
     if (!(seconds > 0.0) || seconds > 86400.0 * 365.0) return 0;
     return static_cast<tolm::types::ticks>(seconds * 1000.0);
-}
-
-void PushButton(Uint8 type, int x, int y) {
-    SDL_Event event{};
-    event.type = type;
-    event.button.type = type;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    SDL_PushEvent(&event);
 }
 
 }  // namespace
@@ -97,24 +86,26 @@ void CAutoPlayTask::Play(const CGame& game, const CGfxHandler& view) {
     if (myChosenAtStep != area.GetStepCount()) {
         myChosenAtStep = area.GetStepCount();
         myWantedLine = myStrategy.Choose(area);
-    } else if (myWarpTime.GetTime() < WarpRetry) {
+    } else if (myWarpTime.GetTime() < kWarpRetry) {
         return;
     }
     if (myWantedLine == area.GetSelectedLine()) return;
     const CApproachRules& rules = view.GetRules();
     const tolm::types::point at = PointerFor(myWantedLine, rules.GetLeftX(), rules.GetRightX());
     myNudge = 1 - myNudge;
-    SDL_WarpMouse(static_cast<Uint16>(at.x), static_cast<Uint16>(at.y + myNudge));
+    tolm::EventManager().MouseMoved(at.x, at.y + myNudge);
     myWarpTime.Reset();
 }
 
 void CAutoPlayTask::ClickThroughPicture(int /*state*/) {
-    if (myPictureTime.GetTime() < ClickDelay) return;
+    if (myPictureTime.GetTime() < kClickDelay) return;
     // A click that got lost is simply made again after another delay.
     myPictureTime.Reset();
-    SDL_WarpMouse(400, FreePointerY);
-    PushButton(SDL_MOUSEBUTTONDOWN, 400, FreePointerY);
-    PushButton(SDL_MOUSEBUTTONUP, 400, FreePointerY);
+    tolm::CEventManager& events = tolm::EventManager();
+    events.MouseMoved(400, kFreePointerY);
+    const int left = tolm::CEventManager::ButtonMask(1);
+    events.ButtonDown(left);
+    events.ButtonUp(left);
 }
 
 void CAutoPlayTask::TakeScreenshotIfDue() {

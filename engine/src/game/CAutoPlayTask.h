@@ -1,9 +1,10 @@
 // The task of type "autoplay": plays the running game as a person would, through the
 // engine's own input paths. It chooses the character to silence with the headless player's
-// strategy on the board as it stands, moves the real pointer over that character with
-// SDL_WarpMouse, and clicks through the title, help and between-level pictures by pushing
-// button events. Optionally it saves screenshots at an interval and quits after a while,
-// which makes it an attract mode, a driver for long runs and a demonstration.
+// strategy on the board as it stands, moves the pointer over that character, and clicks
+// through the title, help and between-level pictures; its motions and clicks enter through
+// the event manager as a mouse's would. Optionally it saves screenshots at an interval and
+// quits after a while, which makes it an attract mode, a driver for long runs and a
+// demonstration.
 //
 // Start parameters, all optional: the game task's instance name (string, "game"); seconds
 // until it executes "quit" (number, 0 = never); seconds between screenshots (number, 0 =
@@ -27,9 +28,9 @@ class CGfxHandler;
 class CAutoPlayTask : public tolm::CTask {
 public:
     // How long a picture stays before the click that leaves it.
-    static constexpr tolm::types::ticks ClickDelay = 1500;
-    // How long a warp may take to reach the game before it is made again.
-    static constexpr tolm::types::ticks WarpRetry = 100;
+    static constexpr tolm::types::ticks kClickDelay = 1500;
+    // How long a pointer motion may take to reach the game before it is made again.
+    static constexpr tolm::types::ticks kWarpRetry = 100;
 
     CAutoPlayTask() = default;
 
@@ -62,7 +63,8 @@ private:
     int myChosenAtStep = -1;
     int myWantedLine = -1;
     tolm::CTimer myWarpTime;
-    // Alternates, so that a warp always moves the pointer and makes a motion event.
+    // Alternates, so that each motion moves the pointer: a mouse reports no motion to
+    // where the pointer already is.
     int myNudge = 0;
     bool myQuitSent = false;
 };

@@ -5,12 +5,7 @@
 # window ends with code 0 and no sanitizer report.
 . "$(dirname "$0")/support/common.sh"
 
-if [ -z "${TOLM_IN_XVFB:-}" ]; then
-    for tool in xvfb-run xdotool import /usr/bin/convert; do
-        command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
-    done
-    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
-fi
+in_xvfb xdotool import /usr/bin/convert -- "$@"
 
 e2e_setup "$@"
 closer="$(dirname "$tolm")/x11_close_window"

@@ -4,12 +4,7 @@
 # under a virtual display that would refuse it too. Skipped (77) without Xvfb.
 . "$(dirname "$0")/support/common.sh"
 
-if [ -z "${TOLM_IN_XVFB:-}" ]; then
-    command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is missing"; exit 77; }
-    # -noreset: SDL's first connection only probes the display; a server that resets when
-    # its last client leaves would refuse the window's own connection a moment later.
-    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
-fi
+in_xvfb -- "$@"
 
 e2e_setup "$@"
 unset SDL_VIDEODRIVER

@@ -4,12 +4,7 @@
 # sanitizer report. Skipped (77) when the X tools are missing.
 . "$(dirname "$0")/support/common.sh"
 
-if [ -z "${TOLM_IN_XVFB:-}" ]; then
-    for tool in xvfb-run xdotool import /usr/bin/convert; do
-        command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
-    done
-    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
-fi
+in_xvfb xdotool import /usr/bin/convert -- "$@"
 
 e2e_setup "$@"
 ln -s "$source_dir/game/data" data

@@ -1,17 +1,28 @@
 #include "tolm/gfx/CFrameSound.h"
 
 #include "tolm/gfx/CFrameFactory.h"
-#include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/utils/xml/CXmlFileSys.h"
 
 namespace tolm {
+namespace {
+
+CSoundPlayer*& Player() {
+    static CSoundPlayer* player = nullptr;
+    return player;
+}
+
+}  // namespace
+
+void CFrameSound::SetSoundPlayer(CSoundPlayer* player) {
+    Player() = player;
+}
+
+void CFrameSound::ClearSoundPlayer(const CSoundPlayer* player) {
+    if (Player() == player) Player() = nullptr;
+}
 
 bool CFrameSound::Update(CSprite*, types::ticks) {
-    if (!mySoundFile.empty()) {
-        CParameterList parameters;
-        parameters.AddString(mySoundFile);
-        GetConsole()->ExecuteCommandInNamespace(kAudioTask, kPlayCommand, parameters);
-    }
+    if (!mySoundFile.empty() && Player() != nullptr) Player()->PlaySound(mySoundFile);
     return true;
 }
 

@@ -1,6 +1,6 @@
-// A frame that plays a sound effect through the audio task's PlayEffect command, reached
-// through the process-wide console as a ready-made call: the file name is never parsed as
-// a command line. It lasts one update unless a wrapped frame (owned) gives it a time.
+// A frame that plays a sound effect through the installed sound player (the graphics task
+// while it runs; without one it plays nothing). It lasts one update unless a wrapped frame
+// (owned) gives it a time.
 #ifndef TOLM_GFX_CFRAMESOUND_H
 #define TOLM_GFX_CFRAMESOUND_H
 
@@ -8,15 +8,12 @@
 #include <string>
 
 #include "tolm/gfx/CFrame.h"
+#include "tolm/gfx/CSoundPlayer.h"
 
 namespace tolm {
 
 class CFrameSound : public CFrame {
 public:
-    // The task and the command that play a sound frame's file.
-    static constexpr const char* kAudioTask = "Audio";
-    static constexpr const char* kPlayCommand = "PlayEffect";
-
     CFrameSound() = default;
     explicit CFrameSound(const std::string& soundFile) : mySoundFile(soundFile) {}
 
@@ -31,6 +28,12 @@ public:
     const std::string& GetSoundFile() const { return mySoundFile; }
     CFrame* GetWrapped() const { return myWrapped.get(); }
     void SetWrapped(std::unique_ptr<CFrame> wrapped) { myWrapped = std::move(wrapped); }
+
+    // One player at a time for every sound frame; a new one replaces the old.
+    static void SetSoundPlayer(CSoundPlayer* player);
+    // Clears the player only when it is this one, so a second graphics task stopping does
+    // not silence the first.
+    static void ClearSoundPlayer(const CSoundPlayer* player);
 
 private:
     std::string mySoundFile;

@@ -148,6 +148,14 @@ void CEventManager::SetCursor(int kind) {
     if (myCursorHandler != nullptr) myCursorHandler->SetCursor(kind);
 }
 
+void CEventManager::OpenTextEntry() {
+    ++myTextEntries;
+}
+
+void CEventManager::CloseTextEntry() {
+    if (myTextEntries > 0) --myTextEntries;
+}
+
 int CEventManager::ButtonMask(int button) {
     if (button < 1 || button > 5) return 0;
     return 1 << (button - 1);

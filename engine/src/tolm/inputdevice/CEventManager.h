@@ -1,8 +1,10 @@
 // The process-wide hub that fans window and input events out to registered listeners:
-// the event task calls its entry points, and screen, keyboard and mouse listeners receive
+// the event task calls its entry points, as does synthetic input (the autoplay task) with
+// the events a real device would send, and screen, keyboard and mouse listeners receive
 // them in the order they registered. Pointer filters see pointer events before the mouse
 // listeners and may take them away from them. It also forwards cursor requests to the
-// cursor handler (the event task while it runs). It owns none of its listeners, filters nor
+// cursor handler (the event task while it runs), and counts the open requests for typed
+// characters, which the event task follows. It owns none of its listeners, filters nor
 // the handler; each must unregister before it is destroyed. Any listener may unregister
 // itself or another one while it is being called.
 #ifndef TOLM_INPUTDEVICE_CEVENTMANAGER_H
@@ -63,6 +65,12 @@ public:
     void HideCursor();
     void SetCursor(int kind);
 
+    // Typed characters (Character) are wanted while at least one request is open; each
+    // Open is matched by one Close, and a Close without an Open is ignored.
+    void OpenTextEntry();
+    void CloseTextEntry();
+    bool IsTextEntryOpen() const { return myTextEntries > 0; }
+
     int GetWidth() const { return myWidth; }
     int GetHeight() const { return myHeight; }
 
@@ -86,6 +94,7 @@ private:
     int myPointerY = 0;
     bool myListenersBehind = false;
     CCursorHandler* myCursorHandler = nullptr;
+    int myTextEntries = 0;
 };
 
 // The process-wide event manager, created on first use and never deleted.

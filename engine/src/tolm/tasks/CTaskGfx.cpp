@@ -1,9 +1,20 @@
 #include "tolm/tasks/CTaskGfx.h"
 
 #include "tolm/gfx/CAnimationManager.h"
+#include "tolm/gfx/CFrameSound.h"
 #include "tolm/gfx/CScreenLayer.h"
+#include "tolm/tasks/CConsoleHolder.h"
 
 namespace tolm {
+
+CTaskGfx::~CTaskGfx() {
+    CFrameSound::ClearSoundPlayer(this);
+}
+
+bool CTaskGfx::Start() {
+    CFrameSound::SetSoundPlayer(this);
+    return true;
+}
 
 void CTaskGfx::Update() {
     CAnimationManager::Get()->Tick(myAnimationClock.GetTime());
@@ -11,7 +22,14 @@ void CTaskGfx::Update() {
 }
 
 void CTaskGfx::OnStop() {
+    CFrameSound::ClearSoundPlayer(this);
     CScreenLayer::Delete();
+}
+
+void CTaskGfx::PlaySound(const std::string& file) {
+    CParameterList parameters;
+    parameters.AddString(file);
+    GetConsole()->ExecuteCommandInNamespace(kAudioTask, kPlayCommand, parameters);
 }
 
 }  // namespace tolm

@@ -2,6 +2,26 @@
 # its own autoexec.txt and checks the exit code and log.txt.
 set -u
 
+# Runs the calling script again inside a fresh Xvfb, unless it already runs in one; skips
+# (77) when xvfb-run or one of the tools named is missing. -noreset: SDL's first connection
+# only probes the display; a server that resets when its last client leaves would refuse
+# the window's own connection a moment later.
+# Use, before anything else: in_xvfb [TOOL...] -- "$@"
+in_xvfb() {
+    [ -n "${TOLM_IN_XVFB:-}" ] && return 0
+    local tool
+    for tool in xvfb-run "$@"; do
+        [ "$tool" = "--" ] && break
+        command -v "$tool" >/dev/null || {
+            echo "SKIP: $tool is missing (scripts/install-deps.sh --test installs it)"
+            exit 77
+        }
+    done
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do shift; done
+    [ $# -gt 0 ] && shift
+    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
+}
+
 e2e_setup() {
     tolm=$(realpath "$1")
     source_dir=$(realpath "$2")

@@ -10,6 +10,7 @@
 #include "tolm/gfx/CFrameSound.h"
 #include "tolm/gfx/CSpriteFactory.h"
 #include "tolm/gfx/GfxTestSupport.h"
+#include "tolm/tasks/CTaskGfx.h"
 #include "tolm/tasks/TaskTestSupport.h"
 #include "tolm/utils/timer/SystemTime.h"
 #include "tolm/utils/xml/XmlLoadSave.h"
@@ -26,6 +27,8 @@ protected:
     void SetUp() override {
         OpenScreen(kWidth, kHeight, 32);
         ResetRuntime();
+        // The graphics task, which plays sound frames while it runs.
+        ASSERT_TRUE(myGraphics.Start());
     }
     void TearDown() override {
         ResetRuntime();
@@ -62,6 +65,7 @@ protected:
     }
 
     CScopedManualTime myTime{0};
+    CTaskGfx myGraphics;
     CAnimatedSprite* mySprite = nullptr;
     std::vector<types::rect> myShown;
     std::vector<bool> myPlaying;

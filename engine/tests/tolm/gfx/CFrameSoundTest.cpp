@@ -11,10 +11,11 @@
 #include "tolm/gfx/CAnimationManager.h"
 #include "tolm/gfx/CFrameRect.h"
 #include "tolm/gfx/CFrameSound.h"
+#include "tolm/tasks/CTaskGfx.h"
 #include "tolm/tasks/CTaskRegistrar.h"
 #include "tolm/tasks/TaskTestSupport.h"
 #include "tolm/tasks/task_sdl_mixer/AudioTestSupport.h"
-#include "tolm/tasks/task_sdl_mixer/CSDLMixerEffectData.h"
+#include "tolm/tasks/task_sdl_mixer/CSDLMixerData.h"
 #include "tolm/utils/timer/SystemTime.h"
 #include "tolm/utils/xml/XmlLoadSave.h"
 
@@ -83,6 +84,8 @@ class CFrameSoundTest : public CRuntimeTest {
 protected:
     void SetUp() override {
         CRuntimeTest::SetUp();
+        // The graphics task, which plays sound frames while it runs.
+        ASSERT_TRUE(myGraphics.Start());
         ASSERT_TRUE(Factory().StartTask("fake_audio", "Audio", 1, nullptr));
         myAudio = dynamic_cast<CFakeAudioTask*>(Factory().FindTask("Audio"));
         ASSERT_NE(myAudio, nullptr);
@@ -104,6 +107,7 @@ protected:
         EXPECT_TRUE(myAudio->myConsole->GetVariableNames().empty());
     }
 
+    CTaskGfx myGraphics;
     CFakeAudioTask* myAudio = nullptr;
     CSpyCommand* myMainSpy = nullptr;
 };
@@ -197,11 +201,39 @@ TEST_F(CFrameSoundTest, WithoutAnAudioTaskNothingHappensButTheRoutingError) {
     EXPECT_TRUE(myLog->Lines().empty());
 }
 
+TEST_F(CFrameSoundTest, OnlyARunningGraphicsTaskPlaysSoundFrames) {
+    CFrameSound frame("a.wav");
+    {
+        // A second graphics task takes over; its end leaves the sound frames silent, but
+        // the end of the one it replaced does not.
+        CTaskGfx second;
+        ASSERT_TRUE(second.Start());
+        myGraphics.OnStop();
+        EXPECT_TRUE(frame.Update(nullptr, 0));
+        ExpectOnlyPlayed({{"s:a.wav"}});
+    }
+    myAudio->myPlayEffect.myCalls.clear();
+    EXPECT_TRUE(frame.Update(nullptr, 0));
+    ExpectOnlyPlayed({});
+    ASSERT_TRUE(myGraphics.Start());
+    EXPECT_TRUE(frame.Update(nullptr, 0));
+    ExpectOnlyPlayed({{"s:a.wav"}});
+    myGraphics.OnStop();
+    myAudio->myPlayEffect.myCalls.clear();
+    EXPECT_TRUE(frame.Update(nullptr, 0));
+    ExpectOnlyPlayed({});
+    EXPECT_TRUE(myLog->Lines().empty());
+}
+
 // The real audio task under the dummy driver plays a file whose name is made of the
 // command language's characters.
-class CFrameSoundAudioTest : public CAudioTest {};
+class CFrameSoundAudioTest : public CAudioTest {
+protected:
+    CTaskGfx myGraphics;
+};
 
 TEST_F(CFrameSoundAudioTest, TheAudioTaskPlaysTheFileOfThatExactName) {
+    ASSERT_TRUE(myGraphics.Start());
     ASSERT_NE(StartAudio(), nullptr);
     // A file name cannot hold "/", so no comment here; the other characters all can.
     const std::string file = File("a (b::c(\"d\")); quit, e = 1\nf.wav");

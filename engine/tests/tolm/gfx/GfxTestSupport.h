@@ -22,6 +22,7 @@
 #include "tolm/gfx/sdl/CGfxBufferSDL.h"
 #include "tolm/gfx/sdl/CGfxFactorySDL.h"
 #include "tolm/gfx/sdl/CScreenBufferSDL.h"
+#include "tolm/tasks/task_sdl/CTaskGfxSDL.h"
 #include "tolm/utils/logger/CLogger.h"
 
 namespace tolm::test {
@@ -53,6 +54,8 @@ protected:
     void InstallScreen() {
         SDL_FillRect(myVideo, nullptr, 0);
         myScreen = std::make_unique<CScreenBufferSDL>(myVideo);
+        // As the graphics task does with its screen buffer.
+        CTaskGfxSDL::BindScreenVariables();
         Gfx::SetScreen(myScreen.get());
     }
     void TearDown() override {

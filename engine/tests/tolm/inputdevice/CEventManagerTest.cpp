@@ -60,6 +60,18 @@ public:
     std::function<void()> myOnKey;
 };
 
+TEST(CEventManager, TextEntryStaysOpenUntilEveryRequestIsClosed) {
+    CEventManager events;
+    events.CloseTextEntry();  // none open: ignored, not owed by the next request
+    EXPECT_FALSE(events.IsTextEntryOpen());
+    events.OpenTextEntry();
+    events.OpenTextEntry();
+    events.CloseTextEntry();
+    EXPECT_TRUE(events.IsTextEntryOpen());
+    events.CloseTextEntry();
+    EXPECT_FALSE(events.IsTextEntryOpen());
+}
+
 TEST(CEventManager, KeyListenersMayUnregisterThemselvesAndOthersWhileBeingTold) {
     CEventManager manager;
     CCountingKeys a;

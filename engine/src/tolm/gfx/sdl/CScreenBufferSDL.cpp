@@ -1,15 +1,6 @@
 #include "tolm/gfx/sdl/CScreenBufferSDL.h"
 
-#include "tolm/tasks/CBoundVariable.h"
-#include "tolm/tasks/CConsoleHolder.h"
-
 namespace tolm {
-namespace {
-
-const char* const kFlipRectsSizeName = "gfx_flip_rects_size";
-const char* const kFlipDebugRectsName = "gfx_flip_debug_rects";
-
-}  // namespace
 
 int& CScreenBufferSDL::FlipRectsSize() {
     static int size = kDefaultFlipRectsSize;
@@ -22,10 +13,7 @@ bool& CScreenBufferSDL::FlipDebugRects() {
 }
 
 CScreenBufferSDL::CScreenBufferSDL(SDL_Surface* videoSurface)
-    : CGfxBufferSDL(videoSurface), myScreenRect(GetRect()) {
-    BindConsoleVariable(*GetConsole(), kFlipRectsSizeName, FlipRectsSize());
-    BindConsoleVariable(*GetConsole(), kFlipDebugRectsName, FlipDebugRects());
-}
+    : CGfxBufferSDL(videoSurface), myScreenRect(GetRect()) {}
 
 CScreenBufferSDL::~CScreenBufferSDL() {
     // SDL owns the video surface; it must not reach the texture manager.

@@ -1,7 +1,7 @@
 // The screen as a graphics buffer: the SDL video surface, which SDL owns, plus the list of
-// rectangles that changed since the last flip. The graphics task owns this buffer; building
-// it binds the console variables "gfx_flip_rects_size" and "gfx_flip_debug_rects" in the
-// process-wide console to process-wide settings, which outlive every screen buffer.
+// rectangles that changed since the last flip. The graphics task owns this buffer and binds
+// the console variables "gfx_flip_rects_size" and "gfx_flip_debug_rects" to its settings,
+// which are process-wide and outlive every screen buffer.
 #ifndef TOLM_GFX_SDL_CSCREENBUFFERSDL_H
 #define TOLM_GFX_SDL_CSCREENBUFFERSDL_H
 

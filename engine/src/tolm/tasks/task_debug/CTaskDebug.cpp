@@ -1,7 +1,5 @@
 #include "tolm/tasks/task_debug/CTaskDebug.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 
 #include "tolm/gfx/CScreenLayer.h"
@@ -129,7 +127,7 @@ void CTaskDebug::OpenConsole() {
     myConsoleWindow->BringToFront();
     myConsoleWidget = new CConsoleWidget(myConsoleWindow->GetClientArea(), kConsoleName);
     SetTextInputFocus(this);
-    SDL_EnableUNICODE(1);
+    EventManager().OpenTextEntry();
 }
 
 void CTaskDebug::CloseConsole() {
@@ -139,7 +137,7 @@ void CTaskDebug::CloseConsole() {
     myConsoleWidget = nullptr;
     delete window;
     ClearTextInputFocus(this);
-    SDL_EnableUNICODE(0);
+    EventManager().CloseTextEntry();
 }
 
 void CTaskDebug::OnKeyDown(int key) {

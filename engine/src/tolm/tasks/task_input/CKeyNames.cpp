@@ -1,51 +1,30 @@
 #include "tolm/tasks/task_input/CKeyNames.h"
 
-#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "SDL.h"
-#include "tolm/utils/logger/CLogger.h"
+#include "tolm/tasks/task_sdl/SDLKeyNames.h"
 
 namespace tolm {
 
 namespace {
 const char* const kUnknownKey = "unknown key";
-
-// SDL fills its key names when video starts. Without a window yet, the dummy driver gives
-// them without touching a display: SDL's own choice could start its text-mode driver, which
-// draws into the terminal, or ends the process when no terminal type is set.
-bool StartNamesOnly() {
-    const char* named = std::getenv("SDL_VIDEODRIVER");
-    const std::string chosen = named != nullptr ? named : "";
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
-    if (named != nullptr) {
-        setenv("SDL_VIDEODRIVER", chosen.c_str(), 1);
-    } else {
-        unsetenv("SDL_VIDEODRIVER");
-    }
-    return started;
-}
 }  // namespace
 
 const CKeyNames::Table* CKeyNames::GetTable() {
     static std::unique_ptr<Table> table;
     if (table) return table.get();
 
-    const bool startVideo = SDL_WasInit(SDL_INIT_VIDEO) == 0;
-    if (startVideo && !StartNamesOnly()) {
-        Logger().Warning() << "[WARNING] Key names are not available: " << SDL_GetError() << "\n";
-        return nullptr;
-    }
+    std::optional<std::vector<std::string>> names = ReadSDLKeyNames();
+    if (!names) return nullptr;
     auto read = std::make_unique<Table>();
-    read->names.reserve(SDLK_LAST);
-    for (int key = 0; key < SDLK_LAST; ++key) {
-        const char* name = SDL_GetKeyName(static_cast<SDLKey>(key));
-        read->names.emplace_back(name != nullptr ? name : kUnknownKey);
-        if (read->names.back() != kUnknownKey) read->keys.emplace(read->names.back(), key);
+    read->names = std::move(*names);
+    for (std::size_t key = 0; key < read->names.size(); ++key) {
+        const std::string& name = read->names[key];
+        if (name != kUnknownKey) read->keys.emplace(name, static_cast<int>(key));
     }
-    if (startVideo) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     table = std::move(read);
     return table.get();
 }

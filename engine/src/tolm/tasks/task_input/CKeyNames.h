@@ -1,7 +1,6 @@
 // The names of key codes, exactly as SDL 1.2 gives them ("space", "return", "a", "[0]",
 // "left shift", "world 0", ...), for scripts that bind keys by name. The table is read from
-// SDL itself on first use; SDL only fills it while its video part is up, so when no window
-// is open yet the video part is started briefly for the reading.
+// SDL itself on first use, through the SDL back end (ReadSDLKeyNames).
 #ifndef TOLM_TASKS_TASK_INPUT_CKEYNAMES_H
 #define TOLM_TASKS_TASK_INPUT_CKEYNAMES_H
 

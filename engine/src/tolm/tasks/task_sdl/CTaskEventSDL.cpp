@@ -25,8 +25,7 @@ CTaskEventSDL::~CTaskEventSDL() {
 
 bool CTaskEventSDL::Start() {
     myEventManager->SetCursorHandler(this);
-    // Key presses then carry the character they type, for text fields.
-    SDL_EnableUNICODE(1);
+    FollowTextEntry();
     return true;
 }
 
@@ -36,7 +35,17 @@ void CTaskEventSDL::OnStop() {
 
 void CTaskEventSDL::Update() {
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) HandleEvent(event);
+    // SDL translates a key as it takes it from the display, so a request opened by one
+    // event already counts for the next one.
+    for (FollowTextEntry(); SDL_PollEvent(&event) != 0; FollowTextEntry()) HandleEvent(event);
+}
+
+void CTaskEventSDL::FollowTextEntry() {
+    const int wanted = myEventManager->IsTextEntryOpen() ? 1 : 0;
+    if (wanted == myTranslating) return;
+    // Key presses then carry the character they type, for text fields.
+    SDL_EnableUNICODE(wanted);
+    myTranslating = wanted;
 }
 
 void CTaskEventSDL::HandleEvent(const SDL_Event& event) {

@@ -1,5 +1,7 @@
 // The "event" task (library "sdl"): each update empties SDL's event queue and hands every
 // event to the process-wide event manager; closing the window asks the scheduler to quit.
+// SDL translates key presses into characters only while the event manager has an open
+// text-entry request.
 // While it runs it is the event manager's cursor handler and owns the SDL cursor it built
 // (freed when it is replaced or the task is destroyed).
 #ifndef TOLM_TASKS_TASK_SDL_CTASKEVENTSDL_H
@@ -35,9 +37,13 @@ public:
 
 private:
     void ReleaseCursor();
+    // Turns SDL's character translation on or off to match the open requests.
+    void FollowTextEntry();
 
     int myCursorKind = kNone;
     SDL_Cursor* myCursor = nullptr;
+    // Whether translation is on: -1 until the task first sets it.
+    int myTranslating = -1;
     CEventManager* myEventManager;
 };
 

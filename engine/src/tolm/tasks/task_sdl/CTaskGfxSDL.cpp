@@ -58,6 +58,11 @@ int& CTaskGfxSDL::LogFps() {
     return logFps;
 }
 
+void CTaskGfxSDL::BindScreenVariables() {
+    BindConsoleVariable(*GetConsole(), "gfx_flip_rects_size", CScreenBufferSDL::FlipRectsSize());
+    BindConsoleVariable(*GetConsole(), "gfx_flip_debug_rects", CScreenBufferSDL::FlipDebugRects());
+}
+
 CTaskGfxSDL::CTaskGfxSDL() : myScreenshotCommand(std::make_unique<CScreenshotCommand>(*this)) {}
 
 CTaskGfxSDL::~CTaskGfxSDL() {
@@ -68,6 +73,7 @@ bool CTaskGfxSDL::Start() {
     myFactory = std::make_unique<CGfxFactorySDL>();
     Gfx::SetFactory(myFactory.get());
     myScreen = std::make_unique<CScreenBufferSDL>(nullptr);
+    BindScreenVariables();
     Gfx::SetScreen(myScreen.get());
     // A script may set the variable before this task exists; the value is kept.
     const std::string earlier = GetConsole()->GetVariable("gfx_log_fps");

@@ -51,6 +51,9 @@ public:
 
     // The setting behind "gfx_log_fps", shared by the whole process.
     static int& LogFps();
+    // Binds "gfx_flip_rects_size" and "gfx_flip_debug_rects" in the process-wide console to
+    // the screen buffer's settings; the task does it as it builds its screen buffer.
+    static void BindScreenVariables();
 
 private:
     // Follows the current video surface; false when there is none.

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tolm/tasks/task_sdl_mixer/CSDLMixerEffectData.h"
+#include "tolm/tasks/task_sdl_mixer/CSDLMixerData.h"
 
 namespace tolm {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "SDL_mixer.h"
-#include "tolm/tasks/task_sdl_mixer/CSDLMixerMusicData.h"
+#include "tolm/tasks/task_sdl_mixer/CSDLMixerData.h"
 
 namespace tolm {
 

@@ -1,18 +1,7 @@
 #include "tolm/utils/timer/SystemTime.h"
 
-#include "SDL.h"
-
 namespace tolm {
 namespace {
-
-class CSdlTimeSource : public CTimeSource {
-public:
-    CSdlTimeSource() {
-        // SDL_GetTicks only counts from SDL_Init; no subsystem is needed for that.
-        if (SDL_WasInit(0) == 0) SDL_Init(SDL_INIT_NOPARACHUTE);
-    }
-    types::ticks GetTime() const override { return SDL_GetTicks(); }
-};
 
 class CSystemTimer : public CTimeSource {
 public:
@@ -28,10 +17,6 @@ CSmartPtr<CTimeSource>& Source() {
 const bool ourSourceCreated = (Source(), true);
 
 }  // namespace
-
-CSmartPtr<CTimeSource> CreateSdlTimeSource() {
-    return std::make_shared<CSdlTimeSource>();
-}
 
 types::ticks GetSystemTime() {
     const CSmartPtr<CTimeSource>& source = Source();

@@ -1,4 +1,4 @@
-// The process-wide time base: milliseconds since start-up, from SDL_GetTicks. The source is
+// The process-wide time base: milliseconds since start-up, from SDL's clock. The source is
 // created by a static initialiser and held through the engine's smart pointer; tests swap
 // it with SetSystemTimeSource so that nothing has to sleep to see time pass.
 #ifndef TOLM_UTILS_TIMER_SYSTEMTIME_H
@@ -20,7 +20,8 @@ CTimeSource* GetSystemTimer();
 // Replaces the process-wide source (null: none, time reads 0) and returns the previous one.
 CSmartPtr<CTimeSource> SetSystemTimeSource(CSmartPtr<CTimeSource> source);
 
-// The SDL-backed source, for restoring after a test.
+// The SDL-backed source, the default and for restoring after a test. The SDL back end
+// defines it (tasks/task_sdl/SDLTimeSource.cpp), so that only the back end calls SDL.
 CSmartPtr<CTimeSource> CreateSdlTimeSource();
 
 // A source whose time is set by hand; for tests and simulations.

@@ -101,6 +101,38 @@ TEST_F(CTaskEventSDLTest, EveryKindOfEventReachesTheEventManagerInQueueOrder) {
     EXPECT_TRUE(Scheduler().IsQuitting());
 }
 
+// Opens a text-entry request on "t" and closes one on "c", and notes whether SDL
+// translated keys when each key reached it.
+class CTextEntryKeys : public CKeyboardListener {
+public:
+    CTextEntryKeys() { EventManager().AddKeyboardListener(this); }
+    ~CTextEntryKeys() override { EventManager().RemoveKeyboardListener(this); }
+    void OnKeyDown(int key) override {
+        myTranslated += SDL_EnableUNICODE(-1) == 1 ? '1' : '0';
+        if (key == SDLK_t) EventManager().OpenTextEntry();
+        if (key == SDLK_c) EventManager().CloseTextEntry();
+    }
+    void OnKeyUp(int /*key*/) override {}
+    std::string myTranslated;
+};
+
+TEST_F(CTaskEventSDLTest, KeysAreTranslatedFromTheEventAfterARequestOpensUntilTheLastCloses) {
+    // Nothing asked for characters yet.
+    EXPECT_EQ(SDL_EnableUNICODE(-1), 0);
+    CTextEntryKeys keys;
+    for (int key : {SDLK_a, SDLK_t, SDLK_a, SDLK_t, SDLK_c, SDLK_a, SDLK_c, SDLK_a, SDLK_c, SDLK_a})
+        PushKey(SDL_KEYDOWN, key);
+    myTask->Update();
+    EXPECT_EQ(keys.myTranslated, "0011111000");
+    EXPECT_FALSE(EventManager().IsTextEntryOpen());
+    EventManager().OpenTextEntry();
+    myTask->Update();
+    EXPECT_EQ(SDL_EnableUNICODE(-1), 1);
+    EventManager().CloseTextEntry();
+    myTask->Update();
+    EXPECT_EQ(SDL_EnableUNICODE(-1), 0);
+}
+
 TEST_F(CTaskEventSDLTest, AFullQueueIsEmptiedInOnePass) {
     CEventJournal journal;
     int pushed = 0;

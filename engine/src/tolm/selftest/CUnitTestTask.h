@@ -1,8 +1,8 @@
 // The "unittest" task: when started it runs the engine's registered self-checks and logs
 // each result and a summary. Its Start answers false, so the task parks at once and does
 // not keep the main loop alive; resuming it later runs a do-nothing Update.
-#ifndef TOLM_TASKS_CUNITTESTTASK_H
-#define TOLM_TASKS_CUNITTESTTASK_H
+#ifndef TOLM_SELFTEST_CUNITTESTTASK_H
+#define TOLM_SELFTEST_CUNITTESTTASK_H
 
 #include <cstddef>
 

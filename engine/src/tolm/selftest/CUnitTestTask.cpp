@@ -1,4 +1,4 @@
-#include "tolm/tasks/CUnitTestTask.h"
+#include "tolm/selftest/CUnitTestTask.h"
 
 #include "tolm/selftest/CSelfChecks.h"
 #include "tolm/tasks/CTaskRegistrar.h"
