@@ -58,7 +58,7 @@ TEST_F(AutoPlayTest, ItsClicksEnterThroughTheEventManagerWithoutSDLsQueue) {
     const CLevelFlow& flow = CGfxHandler::Of(task->GetGame()->GetArea())->GetFlow();
     CPointerJournal journal;
     tolm::test::Scheduler().RunOnce();
-    EXPECT_EQ(flow.GetScreenState(), CLevelFlow::TitleShown);
+    EXPECT_EQ(flow.GetScreenState(), CLevelFlow::kTitleShown);
     // The first click comes when the title has been up for the click delay.
     clock.Advance(CAutoPlayTask::kClickDelay - 1);
     tolm::test::Scheduler().RunOnce();
@@ -68,7 +68,7 @@ TEST_F(AutoPlayTest, ItsClicksEnterThroughTheEventManagerWithoutSDLsQueue) {
     EXPECT_EQ(journal.myEvents,
               (std::vector<std::string>{"moved 400 300", "pressed 1", "released 1"}));
     tolm::test::Scheduler().RunOnce();
-    EXPECT_EQ(flow.GetScreenState(), CLevelFlow::HelpShown);
+    EXPECT_EQ(flow.GetScreenState(), CLevelFlow::kHelpShown);
     SDL_Event queued;
     EXPECT_EQ(SDL_PeepEvents(&queued, 1, SDL_PEEKEVENT, SDL_ALLEVENTS), 0);
 }
