@@ -20,9 +20,6 @@ constexpr int ScreenHeight = 600;
 constexpr int EdgeLeftX = 50;
 constexpr int EdgeRightX = 750;
 
-// Games made without a factory of their own (the game task's) are shown by this class.
-const bool ourInstalled = (CGameArea::SetDefaultPresentationFactory(CGfxHandler::Factory()), true);
-
 bool IsLine(int line) {
     return line >= 0 && line < CGfxHandler::LineCount;
 }
@@ -250,7 +247,7 @@ const CMovingSpritePtr& CGfxHandler::GetMaker(int line) const {
 }
 
 CGfxHandler::SpritePtr CGfxHandler::Load(const std::string& file) {
-    return SpritePtr(tolm::CSpriteFactory::Get()->LoadSprite(file));
+    return SpritePtr(tolm::SpriteFactory().LoadSprite(file));
 }
 
 CMovingSpritePtr CGfxHandler::MakeGroup(const std::string& file) {
@@ -296,12 +293,12 @@ void CGfxHandler::GlideOuterCharacters(int oldLeftX, int oldRightX) {
 
 void CGfxHandler::PlayBurstSound() {
     const int n = tolm::Random(1, BurstSounds);
-    tolm::GetConsole()->Execute(
+    tolm::Console().Execute(
         "Audio::PlayEffect(\"data/sfx/bubble_hit_0" + std::to_string(n) + ".wav\" );", false);
 }
 
 void CGfxHandler::PlayFanSound() {
-    tolm::GetConsole()->Execute("Audio::PlayEffect(\"data/sfx/fan_hit.wav\" );", false);
+    tolm::Console().Execute("Audio::PlayEffect(\"data/sfx/fan_hit.wav\" );", false);
 }
 
 }  // namespace game

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "tolm/Services.h"
 #include "game/CApproachRules.h"
 
 namespace game {
@@ -17,8 +18,6 @@ public:
     // Copied from the level's settings when a later level begins.
     std::int32_t myApproachSteps = CApproachRules::DefaultApproachSteps;
 };
-
-CLevelProgress& LevelProgress();
 
 }  // namespace game
 

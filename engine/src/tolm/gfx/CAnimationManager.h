@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "tolm/Services.h"
 #include "tolm/types/Types.h"
 
 namespace tolm {
@@ -15,7 +16,6 @@ class CAnimatedSprite;
 
 class CAnimationManager {
 public:
-    static CAnimationManager* Get();
 
     // Called once per frame with the current time, before the screen layer is redrawn.
     void Tick(types::ticks now);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "tolm/Services.h"
 #include "tolm/gfx/CFrame.h"
 
 namespace tolm {
@@ -15,8 +16,6 @@ namespace tolm {
 class CFrameFactory {
 public:
     using CCreator = std::function<std::unique_ptr<CFrame>()>;
-
-    static CFrameFactory* Get();
 
     CFrameFactory();
 

@@ -10,7 +10,7 @@ bool CFrameSound::Update(CSprite*, types::ticks) {
     if (!mySoundFile.empty()) {
         CParameterList parameters;
         parameters.AddString(mySoundFile);
-        GetConsole()->ExecuteCommandInNamespace(kAudioTask, kPlayCommand, parameters);
+        Console().ExecuteCommandInNamespace(kAudioTask, kPlayCommand, parameters);
     }
     return true;
 }

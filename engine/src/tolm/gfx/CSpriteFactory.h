@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "tolm/Services.h"
 #include "tolm/gfx/CSprite.h"
 #include "tolm/utils/xml/CXmlNode.h"
 
@@ -24,8 +25,6 @@ public:
     static constexpr int kSpriteAnimated = 4;
 
     using CCreator = std::function<CSprite*()>;
-
-    static CSpriteFactory* Get();
 
     CSpriteFactory();
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+#include "tolm/Services.h"
 #include "tolm/inputdevice/CCursorHandler.h"
 #include "tolm/inputdevice/CKeyboardListener.h"
 #include "tolm/inputdevice/CListenerList.h"
@@ -87,9 +88,6 @@ private:
     bool myListenersBehind = false;
     CCursorHandler* myCursorHandler = nullptr;
 };
-
-// The process-wide event manager, created on first use and never deleted.
-CEventManager& EventManager();
 
 }  // namespace tolm
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "tolm/Services.h"
 #include "tolm/tasks/CCommandNamespace.h"
 
 namespace tolm {
@@ -30,8 +31,6 @@ public:
 private:
     std::map<std::string, std::unique_ptr<CCommandNamespace>> myNamespaces;
 };
-
-CCommandNamespaces& CommandNamespaces();
 
 }  // namespace tolm
 

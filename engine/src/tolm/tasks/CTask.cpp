@@ -9,7 +9,7 @@ CTask::~CTask() {
     // No scheduler means shutdown has already taken it down; asking the accessor would
     // build a new one.
     if (CSingletonPtr<CTaskScheduler>::Exists())
-        CSingletonPtr<CTaskScheduler>::Get()->ForgetTask(this);
+        Scheduler().ForgetTask(this);
 }
 
 bool CTask::IsLess(const CTask& other) const {

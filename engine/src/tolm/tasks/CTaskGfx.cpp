@@ -6,8 +6,8 @@
 namespace tolm {
 
 void CTaskGfx::Update() {
-    CAnimationManager::Get()->Tick(myAnimationClock.GetTime());
-    CScreenLayer::Get()->Update();
+    AnimationManager().Tick(myAnimationClock.GetTime());
+    ScreenLayer().Update();
 }
 
 void CTaskGfx::OnStop() {

@@ -5,6 +5,7 @@
 #ifndef TOLM_UI_CDRAGTRACKER_H
 #define TOLM_UI_CDRAGTRACKER_H
 
+#include "tolm/Services.h"
 #include "tolm/ui/CMouseEvent.h"
 
 namespace tolm::ui {
@@ -27,9 +28,6 @@ public:
 private:
     CButtonWidget* myButton = nullptr;
 };
-
-// The process-wide drag tracker.
-CDragTracker& DragTracker();
 
 }  // namespace tolm::ui
 

@@ -23,8 +23,8 @@ bool& CScreenBufferSDL::FlipDebugRects() {
 
 CScreenBufferSDL::CScreenBufferSDL(SDL_Surface* videoSurface)
     : CGfxBufferSDL(videoSurface), myScreenRect(GetRect()) {
-    BindConsoleVariable(*GetConsole(), kFlipRectsSizeName, FlipRectsSize());
-    BindConsoleVariable(*GetConsole(), kFlipDebugRectsName, FlipDebugRects());
+    BindConsoleVariable(Console(), kFlipRectsSizeName, FlipRectsSize());
+    BindConsoleVariable(Console(), kFlipDebugRectsName, FlipDebugRects());
 }
 
 CScreenBufferSDL::~CScreenBufferSDL() {

@@ -8,13 +8,13 @@
 #include <map>
 #include <string>
 
+#include "tolm/Services.h"
 #include "SDL.h"
 
 namespace tolm {
 
 class CTextureManager {
 public:
-    static CTextureManager* Get();
 
     bool Exists(const std::string& filename) const;
     // Registers a new file's surface with one user. A name already known is refused and the
