@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <optional>
 
+#include "support/CEngineFixture.h"
 #include "SDL.h"
 #include "tolm/gfx/CFont.h"
 #include "tolm/gfx/CTextSprite.h"
@@ -30,9 +32,12 @@ public:
         Gfx::SetFactory(new CGfxFactorySDL);
     }
     ~CVideo() {
-        Gfx::DeleteFactory();
+        myEngine.reset();
         SDL_Quit();
     }
+
+private:
+    std::optional<test::CEngineFixture> myEngine{std::in_place};
 };
 
 // A 10-glyph OGF font over a keyed 160 x 20 picture, written to the temporary directory.

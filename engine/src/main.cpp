@@ -12,7 +12,6 @@
 
 // Not called here: on platforms with SDL's entry glue the header makes main SDL's entry.
 #include "SDL.h"
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CApplication.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskWindow.h"

@@ -6,7 +6,6 @@
 #include "SDL.h"
 #include "game/CGameTask.h"
 #include "game/CGfxHandler.h"
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskRegistrar.h"

@@ -53,7 +53,7 @@ TEST_F(AutoPlayTest, ClicksThroughThePicturesAndWinsTheFirstLevel) {
     // At most 20 minutes of game time, 16 ms a pass.
     for (int pass = 0; pass < 75000 && LevelProgress().myLevelIndex == 0; ++pass) {
         clock.Advance(16);
-        tolm::test::Scheduler().RunOnce();
+        tolm::Scheduler().RunOnce();
         if (view->GetSelectedLine() >= 0) ++silenced;
     }
     EXPECT_EQ(LevelProgress().myLevelIndex, 1);

@@ -67,7 +67,7 @@ TEST_F(GameTaskTest, MessagesSelectTheLineReadAsANumber) {
         EXPECT_TRUE(Factory().SendToTask("Game", c.text));
         EXPECT_EQ(area.GetSelectedLine(), c.line);
     }
-    tolm::GetConsole()->Execute("Game::1", false);
+    tolm::Console().Execute("Game::1", false);
     EXPECT_EQ(area.GetSelectedLine(), 1);
     EXPECT_EQ(ViewOf(task)->GetSelectedLine(), -1);  // the characters are left as they are
 }

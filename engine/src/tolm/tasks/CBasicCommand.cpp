@@ -4,7 +4,6 @@
 #include <limits>
 #include <memory>
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CCommandNamespaces.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"

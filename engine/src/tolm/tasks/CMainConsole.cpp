@@ -1,6 +1,5 @@
 #include "tolm/tasks/CMainConsole.h"
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/utils/logger/CLogger.h"
 

@@ -6,8 +6,8 @@
 
 namespace tolm {
 
-// The scheduler and the logger are deleted at shutdown while the factory lives on, so they
-// are fetched on every use instead of being kept.
+// The factory keeps no reference to the scheduler or the logger: both are deleted at
+// shutdown while the factory lives on, so they are fetched on every use.
 CTaskFactory::CTaskFactory() {
     for (const CBuiltInType& type : BuiltInTypes()) RegisterType(type.typeName, type.makeCreator());
 }
@@ -116,7 +116,7 @@ void CTaskFactory::DeclareBuiltInType(const std::string& typeName, CreatorMaker 
 }
 
 CTaskFactory& TaskFactory() {
-    return TaskFactory();
+    return *CSingletonPtr<CTaskFactory>::Get();
 }
 
 }  // namespace tolm

@@ -1,6 +1,5 @@
 #include "tolm/tasks/CTaskLibraries.h"
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CTaskFactory.h"
 
 namespace tolm {

@@ -244,7 +244,7 @@ void CTaskScheduler::CloseHoles() {
 }
 
 CTaskScheduler& Scheduler() {
-    return Scheduler();
+    return *CSingletonPtr<CTaskScheduler>::Get();
 }
 
 }  // namespace tolm

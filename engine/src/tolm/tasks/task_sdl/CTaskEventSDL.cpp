@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
 #include "tolm/tasks/CTaskScheduler.h"
 #include "tolm/tasks/task_sdl/BuiltInCursors.h"

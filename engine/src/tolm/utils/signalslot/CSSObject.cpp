@@ -51,7 +51,7 @@ void CSSObject::ForgetSlot(CSlot* slot) {
 }
 
 CSSObjectRegistry& ObjectRegistry() {
-    return ObjectRegistry();
+    return *CSingletonPtr<CSSObjectRegistry>::Get();
 }
 
 }  // namespace tolm
