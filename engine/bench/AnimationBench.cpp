@@ -6,11 +6,11 @@
 
 #include <cstdlib>
 #include <memory>
-#include <vector>
 #include <optional>
+#include <vector>
 
-#include "support/CEngineFixture.h"
 #include "SDL.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CAnimatedSprite.h"
 #include "tolm/gfx/CAnimationManager.h"
 #include "tolm/gfx/CFrameRect.h"

@@ -10,11 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <string>
 #include <optional>
+#include <string>
 
-#include "support/CEngineFixture.h"
 #include "SDL_mixer.h"
+#include "support/CEngineFixture.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskLibraries.h"

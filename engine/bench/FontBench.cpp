@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <optional>
+#include <string>
 
-#include "support/CEngineFixture.h"
 #include "SDL.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CFont.h"
 #include "tolm/gfx/CTextSprite.h"
 #include "tolm/gfx/Gfx.h"

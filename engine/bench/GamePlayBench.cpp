@@ -11,12 +11,12 @@
 #include <memory>
 #include <optional>
 
-#include "support/CEngineFixture.h"
 #include "SDL.h"
 #include "game/CAutoPlayTask.h"
 #include "game/CGame.h"
 #include "game/CGfxHandler.h"
 #include "game/CSilenceStrategy.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CAnimationManager.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/Gfx.h"

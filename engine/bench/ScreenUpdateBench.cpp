@@ -7,12 +7,12 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
-#include <optional>
 
-#include "support/CEngineFixture.h"
 #include "SDL.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/CSprite.h"
 #include "tolm/gfx/Gfx.h"

@@ -5,11 +5,11 @@
 
 #include <cstdlib>
 #include <memory>
-#include <vector>
 #include <optional>
+#include <vector>
 
-#include "support/CEngineFixture.h"
 #include "SDL.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/Gfx.h"
 #include "tolm/gfx/sdl/CGfxFactorySDL.h"

@@ -24,8 +24,7 @@ constexpr int WindowRefusedExitCode = 4;
 
 // The window the script started, or null when it started none.
 const tolm::CTaskWindow* StartedWindow() {
-    return dynamic_cast<const tolm::CTaskWindow*>(
-        tolm::TaskFactory().FindTask("window"));
+    return dynamic_cast<const tolm::CTaskWindow*>(tolm::TaskFactory().FindTask("window"));
 }
 
 void Say(const std::string& line) {

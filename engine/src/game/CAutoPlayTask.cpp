@@ -95,8 +95,7 @@ tolm::types::point CAutoPlayTask::PointerFor(int line, int leftX, int rightX) {
 }
 
 CGame* CAutoPlayTask::FindGame() const {
-    auto* task = dynamic_cast<CGameTask*>(
-        tolm::TaskFactory().FindTask(myGameName));
+    auto* task = dynamic_cast<CGameTask*>(tolm::TaskFactory().FindTask(myGameName));
     return task != nullptr ? task->GetGame() : nullptr;
 }
 

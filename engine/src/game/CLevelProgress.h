@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "tolm/Services.h"
 #include "game/CApproachRules.h"
+#include "tolm/Services.h"
 
 namespace game {
 

@@ -16,7 +16,6 @@ class CAnimatedSprite;
 
 class CAnimationManager {
 public:
-
     // Called once per frame with the current time, before the screen layer is redrawn.
     void Tick(types::ticks now);
 

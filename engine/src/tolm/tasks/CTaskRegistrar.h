@@ -17,8 +17,8 @@ template <class TTask>
 class CTaskRegistrar {
 public:
     explicit CTaskRegistrar(const std::string& typeName) {
-        CTaskFactory::DeclareBuiltInType(
-            typeName, [] { return std::make_unique<CTaskCreatorOf<TTask>>(); });
+        CTaskFactory::DeclareBuiltInType(typeName,
+                                         [] { return std::make_unique<CTaskCreatorOf<TTask>>(); });
     }
 };
 

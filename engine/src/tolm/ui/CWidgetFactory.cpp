@@ -20,11 +20,12 @@ CWidgetFactory::CWidgetFactory() {
     Register("CWidget", Make<CWidget>);
     Register("CButtonWidget", Make<CButtonWidget>);
     Register("CWindowWidget", Make<CWindowWidget>);
-    Register("CDesktopWidget", [](CWidget*, const types::rect& r, bool, const std::string&,
-                                  const std::string&) -> CWidget* {
-        // A desktop is a root: it takes no parent, sprite or name.
-        return new CDesktopWidget(r);
-    });
+    Register("CDesktopWidget",
+             [](CWidget*, const types::rect& r, bool, const std::string&,
+                const std::string&) -> CWidget* {
+                 // A desktop is a root: it takes no parent, sprite or name.
+                 return new CDesktopWidget(r);
+             });
 }
 
 bool CWidgetFactory::Register(const std::string& className, CCreator creator) {

@@ -8,14 +8,13 @@
 #include <map>
 #include <string>
 
-#include "tolm/Services.h"
 #include "SDL.h"
+#include "tolm/Services.h"
 
 namespace tolm {
 
 class CTextureManager {
 public:
-
     bool Exists(const std::string& filename) const;
     // Registers a new file's surface with one user. A name already known is refused and the
     // caller keeps ownership of the given surface.

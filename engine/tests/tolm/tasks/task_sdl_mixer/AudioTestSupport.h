@@ -99,8 +99,8 @@ private:
         std::string value;
     };
     Saved mySaved[3] = {{"SDL_AUDIODRIVER", false, {}},
-                       {"SDL_DISKAUDIOFILE", false, {}},
-                       {"SDL_DISKAUDIODELAY", false, {}}};
+                        {"SDL_DISKAUDIOFILE", false, {}},
+                        {"SDL_DISKAUDIODELAY", false, {}}};
 };
 
 }  // namespace tolm::test
