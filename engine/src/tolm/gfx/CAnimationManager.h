@@ -1,7 +1,7 @@
 // Advances the playing animated sprites once per frame. It keeps them in ascending order of
-// their next update time, so a tick touches only the due ones. Process-wide, created on
-// first use; it refers to the sprites without owning them (a sprite takes itself out when
-// it pauses, stops or dies).
+// their next update time, so a tick touches only the due ones. Process-wide
+// (AnimationManager(), tolm/Services.h); it refers to the sprites without owning them (a sprite
+// takes itself out when it pauses, stops or dies).
 #ifndef TOLM_GFX_CANIMATIONMANAGER_H
 #define TOLM_GFX_CANIMATIONMANAGER_H
 

@@ -1,4 +1,4 @@
-// The process-wide registry of command namespaces, created on first use and never deleted.
+// The process-wide registry of command namespaces (CommandNamespaces(), tolm/Services.h).
 // It owns the namespaces, which own their commands.
 #ifndef TOLM_TASKS_CCOMMANDNAMESPACES_H
 #define TOLM_TASKS_CCOMMANDNAMESPACES_H

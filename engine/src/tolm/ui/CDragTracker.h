@@ -1,6 +1,6 @@
 // Keeps the button that is being dragged and hands it the pointer's moves and the button
 // release wherever the pointer is, so that a drag ends even when the release happens away
-// from the button. Process-wide, created on first use; the button is not owned and tells
+// from the button. Process-wide (DragTracker(), tolm/Services.h); the button is not owned and tells
 // the tracker when it stops dragging or is destroyed.
 #ifndef TOLM_UI_CDRAGTRACKER_H
 #define TOLM_UI_CDRAGTRACKER_H
