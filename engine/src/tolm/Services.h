@@ -51,8 +51,6 @@ CSpriteFactory& SpriteFactory();
 CFrameFactory& FrameFactory();
 // Advances every playing animated sprite on the graphics task's clock.
 CAnimationManager& AnimationManager();
-// Shares loaded pictures by file name.
-CTextureManager& TextureManager();
 namespace ui {
 // Makes widgets by class name.
 CWidgetFactory& WidgetFactory();
@@ -65,6 +63,9 @@ CDragTracker& DragTracker();
 // The layer drawn onto the screen: created on first use while the graphics task runs, deleted
 // when the graphics task stops (CScreenLayer::Delete).
 CScreenLayer& ScreenLayer();
+// Shares loaded pictures by file name: created on first use by the SDL graphics factory,
+// left to process exit (its pictures belong to SDL's video, which may be gone before).
+CTextureManager& TextureManager();
 // Named slot factories, filled by static initialisers (plain table entries); lives until
 // process exit so that every registration made before main stays.
 CSlotRegistry& SlotRegistry();
