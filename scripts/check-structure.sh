@@ -16,15 +16,16 @@ src="$root/engine/src"
 # The floors, lowest first. A folder of the table holds its subfolders unless they have a
 # line of their own (utils/logger is utils; utils/media is not).
 FLOORS='
-0 types designpatterns
+0 types designpatterns Services.h
 1 utils
 2 utils/media inputdevice gfx
 3 gfx/font gfx/sdl
-4 tasks
-5 ui selftest tasks/task_sdl tasks/task_sdl_mixer
-6 tasks/task_input tasks/task_debug
-7 game
-8 main
+4 ui
+5 tasks
+6 selftest tasks/task_sdl tasks/task_sdl_mixer tasks/task_ui
+7 tasks/task_input tasks/task_debug
+8 game
+9 main
 '
 # Where SDL may be included: the back-end folders and the executable.
 SDL_SEAM='^(tolm/gfx/sdl/|tolm/tasks/task_sdl[a-z_]*/|main\.cpp$)'

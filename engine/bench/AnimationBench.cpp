@@ -6,9 +6,11 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "SDL.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CAnimatedSprite.h"
 #include "tolm/gfx/CAnimationManager.h"
 #include "tolm/gfx/CFrameRect.h"
@@ -39,17 +41,18 @@ public:
             sprite->AddAnimation(std::move(animation));
             sprite->SetAnimation("spin");
             // Staggered starts, so that the sprites fall due at different ticks.
-            CAnimationManager::Get()->Tick(1000 + static_cast<types::ticks>(i));
+            AnimationManager().Tick(1000 + static_cast<types::ticks>(i));
             mySprites.push_back(std::move(sprite));
         }
     }
     ~CAnimations() {
         mySprites.clear();
-        Gfx::DeleteFactory();
+        myEngine.reset();
         SDL_Quit();
     }
 
 private:
+    std::optional<test::CEngineFixture> myEngine{std::in_place};
     std::vector<std::unique_ptr<CAnimatedSprite>> mySprites;
 };
 
@@ -58,7 +61,7 @@ void BM_TickEvery16ms(benchmark::State& state) {
     types::ticks now = 2000;
     for (auto _ : state) {
         now += 16;
-        CAnimationManager::Get()->Tick(now);
+        AnimationManager().Tick(now);
     }
 }
 
@@ -67,7 +70,7 @@ void BM_TickAllDue(benchmark::State& state) {
     types::ticks now = 2000;
     for (auto _ : state) {
         now += 16;
-        CAnimationManager::Get()->Tick(now);
+        AnimationManager().Tick(now);
     }
 }
 

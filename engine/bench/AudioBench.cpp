@@ -10,10 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "SDL_mixer.h"
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "support/CEngineFixture.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskLibraries.h"
@@ -48,7 +49,8 @@ void BM_PlayCachedEffect(benchmark::State& state) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     const std::string file = "audio_bench_tone.wav";
     WriteTone(file);
-    tolm::CConsole* console = tolm::GetConsole();
+    std::optional<tolm::test::CEngineFixture> engine{std::in_place};
+    tolm::CConsole* console = &tolm::Console();
     tolm::CTaskLibraries::Load("sdl_mixer");
     console->Execute("starttask(\"audio\", \"Audio\", 10, 22050, \"S16LSB\", 2, 1024, " +
                      std::to_string(kChannels) + ")");
@@ -70,7 +72,7 @@ void BM_PlayCachedEffect(benchmark::State& state) {
     logger.AddListener(logger.GetDefaultListener());
     // Every play found its channel: all of them sound at the end.
     state.counters["playing"] = Mix_Playing(-1);
-    tolm::CSingletonPtr<tolm::CTaskFactory>::Get()->DeleteAllTasks();
+    engine.reset();
     std::remove(file.c_str());
 }
 BENCHMARK(BM_PlayCachedEffect);

@@ -7,9 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "SDL.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CFont.h"
 #include "tolm/gfx/CTextSprite.h"
 #include "tolm/gfx/Gfx.h"
@@ -30,9 +32,12 @@ public:
         Gfx::SetFactory(new CGfxFactorySDL);
     }
     ~CVideo() {
-        Gfx::DeleteFactory();
+        myEngine.reset();
         SDL_Quit();
     }
+
+private:
+    std::optional<test::CEngineFixture> myEngine{std::in_place};
 };
 
 // A 10-glyph OGF font over a keyed 160 x 20 picture, written to the temporary directory.

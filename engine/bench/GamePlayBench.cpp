@@ -9,13 +9,14 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "SDL.h"
 #include "game/CAutoPlayTask.h"
 #include "game/CGame.h"
 #include "game/CGfxHandler.h"
 #include "game/CSilenceStrategy.h"
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CAnimationManager.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/Gfx.h"
@@ -53,7 +54,7 @@ public:
         Gfx::SetFactory(new CGfxFactorySDL);
         myScreen = std::make_unique<CScreenBufferSDL>(SDL_GetVideoSurface());
         Gfx::SetScreen(myScreen.get());
-        CSingletonPtr<CTaskFactory>::Get()->StartTask("silent_audio", "Audio", 40, nullptr);
+        TaskFactory().StartTask("silent_audio", "Audio", 40, nullptr);
         myGame = std::make_unique<game::CGame>(game::CGfxHandler::Factory());
         SetRandomSeed(1.0);
         myView = game::CGfxHandler::Of(myGame->GetArea());
@@ -67,10 +68,9 @@ public:
             myClock.Advance(kFrame);
             UpdateFakeThreads(0);
         }
-        CScreenLayer::Delete();
+        myEngine.reset();
         Gfx::SetScreen(nullptr);
         myScreen.reset();
-        Gfx::DeleteFactory();
         SDL_Quit();
     }
 
@@ -79,8 +79,8 @@ public:
         myGame->Update();
         Steer();
         UpdateFakeThreads(0);
-        CAnimationManager::Get()->Tick(myClock.Now());
-        CScreenLayer::Get()->Update();
+        AnimationManager().Tick(myClock.Now());
+        ScreenLayer().Update();
         myScreen->Flip();
     }
 
@@ -99,6 +99,8 @@ private:
         myView->OnMouseMove(at.x, at.y);
     }
 
+    // The services, taken down with the screen layer and the factory before the screen.
+    std::optional<test::CEngineFixture> myEngine{std::in_place};
     CScopedManualTime myClock;
     std::unique_ptr<CScreenBufferSDL> myScreen;
     std::unique_ptr<game::CGame> myGame;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "support/CEngineFixture.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskScheduler.h"
 #include "tolm/utils/logger/CLogger.h"
@@ -25,7 +25,8 @@ public:
 constexpr int kTasks = 10;
 
 void BM_MainLoopPass(benchmark::State& state) {
-    tolm::CTaskScheduler* scheduler = tolm::CSingletonPtr<tolm::CTaskScheduler>::Get();
+    tolm::test::CEngineFixture engine;
+    tolm::CTaskScheduler* scheduler = &tolm::Scheduler();
     std::vector<std::unique_ptr<CTrivialTask>> tasks;
     for (int i = 0; i < kTasks; ++i) {
         tasks.push_back(std::make_unique<CTrivialTask>(i * 10));
@@ -36,13 +37,12 @@ void BM_MainLoopPass(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations()) * kTasks,
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     tasks.clear();
-    tolm::CSingletonPtr<tolm::CTaskScheduler>::Delete();
 }
 BENCHMARK(BM_MainLoopPass);
 
 // Runs one line repeatedly with the log file detached.
 void RunLine(benchmark::State& state, const char* line) {
-    tolm::CConsole* console = tolm::GetConsole();
+    tolm::CConsole* console = &tolm::Console();
     tolm::CLogger& logger = tolm::Logger();
     logger.RemoveListener(logger.GetDefaultListener());
     for (auto _ : state) benchmark::DoNotOptimize(console->Execute(line));

@@ -7,10 +7,12 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
 #include "SDL.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/CSprite.h"
 #include "tolm/gfx/Gfx.h"
@@ -82,7 +84,7 @@ public:
             CGfxFactorySDL::AccelerateDrawing(surface_cast(backdrop)->GetSDLSurface());
         mySprites.push_back(std::make_unique<CSprite>(backdrop));
         mySprites.back()->SetZ(1000);
-        mySprites.back()->SetLayer(CScreenLayer::Get());
+        mySprites.back()->SetLayer(&ScreenLayer());
 
         std::mt19937 random(7);
         auto pick = [&random](int low, int high) {
@@ -94,22 +96,21 @@ public:
                 std::make_unique<CSprite>(MakePicture(pick(45, 55), pick(45, 55), fill, mode));
             sprite->SetPosition(pick(0, kWidth - 55), pick(0, kHeight - 55));
             sprite->SetZ(10 + i);  // sprites 0..4 are the front-most
-            sprite->SetLayer(CScreenLayer::Get());
+            sprite->SetLayer(&ScreenLayer());
             mySprites.push_back(std::move(sprite));
         }
         Frame();
     }
     ~CScene() {
         mySprites.clear();
-        CScreenLayer::Delete();
+        myEngine.reset();
         Gfx::SetScreen(nullptr);
         myScreen.reset();
-        Gfx::DeleteFactory();
         SDL_Quit();
     }
 
     void Frame() {
-        CScreenLayer::Get()->Update();
+        ScreenLayer().Update();
         myScreen->Flip();
     }
     void MoveFront(int step) {
@@ -119,11 +120,13 @@ public:
         }
     }
     void FullRedraw() {
-        CScreenLayer::Get()->DrawAll(CScreenLayer::Get()->GetTarget());
+        ScreenLayer().DrawAll(ScreenLayer().GetTarget());
         myScreen->Flip();
     }
 
 private:
+    // The services, taken down with the screen layer and the factory before the screen.
+    std::optional<test::CEngineFixture> myEngine{std::in_place};
     std::unique_ptr<CScreenBufferSDL> myScreen;
     std::vector<std::unique_ptr<CSprite>> mySprites;
 };

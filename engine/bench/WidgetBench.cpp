@@ -5,9 +5,11 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "SDL.h"
+#include "support/CEngineFixture.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/Gfx.h"
 #include "tolm/gfx/sdl/CGfxFactorySDL.h"
@@ -69,6 +71,7 @@ void BM_ConsoleFrameWithTwentyNewLines(benchmark::State& state) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     SDL_Init(SDL_INIT_VIDEO);
     SDL_SetVideoMode(800, 600, 32, SDL_SWSURFACE);
+    std::optional<tolm::test::CEngineFixture> engine{std::in_place};
     tolm::Gfx::SetFactory(new tolm::CGfxFactorySDL);
     auto screen = std::make_unique<tolm::CScreenBufferSDL>(SDL_GetVideoSurface());
     tolm::Gfx::SetScreen(screen.get());
@@ -77,18 +80,17 @@ void BM_ConsoleFrameWithTwentyNewLines(benchmark::State& state) {
         auto* window = new tolm::ui::CWindowWidget(&desktop, rect(10, 10, 400, 200), false,
                                                    "Dev-tool", "data/gui/background.png");
         auto* console = new tolm::CConsoleWidget(window->GetClientArea(), "Dev-tool: console");
-        tolm::CScreenLayer::Get()->Update();
+        tolm::ScreenLayer().Update();
         int line = 0;
         for (auto _ : state) {
             for (int i = 0; i < 20; ++i) tolm::Logger() << "log line number " << ++line << "\n";
             console->Render("a = 5", 5);
-            tolm::CScreenLayer::Get()->Update();
+            tolm::ScreenLayer().Update();
         }
     }
-    tolm::CScreenLayer::Delete();
+    engine.reset();
     tolm::Gfx::SetScreen(nullptr);
     screen.reset();
-    tolm::Gfx::DeleteFactory();
     SDL_Quit();
 }
 BENCHMARK(BM_ConsoleFrameWithTwentyNewLines)->Unit(benchmark::kMicrosecond);

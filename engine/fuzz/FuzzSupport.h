@@ -116,7 +116,7 @@ public:
 // given one, so that fuzzed lines cannot load scripts, start tasks or end the process. The
 // command must live until process exit.
 inline void ReplaceConsoleCommands(CCommand* replacement) {
-    CConsole* console = GetConsole();
+    CConsole* console = &Console();
     for (const auto& named : console->GetCommands()) console->AddCommand(named.first, replacement);
 }
 
@@ -132,7 +132,7 @@ inline bool OpenHeadlessScreen(int w, int h) {
     static std::unique_ptr<CScreenBufferSDL> screen;
     screen = std::make_unique<CScreenBufferSDL>(video);
     Gfx::SetScreen(screen.get());
-    CScreenLayer::Get();
+    ScreenLayer();
     return true;
 }
 

@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/gfx/CAnimatedSprite.h"
 #include "tolm/gfx/CAnimation.h"
 #include "tolm/gfx/CAnimationManager.h"
@@ -95,8 +94,8 @@ bool Initialise() {
     if (!fuzz::OpenHeadlessScreen(320, 240)) return false;
     static fuzz::CTripwireCommand tripwire;
     fuzz::ReplaceConsoleCommands(&tripwire);
-    GetConsole()->AddCommand("fuzzcanary", &tripwire);
-    CTaskFactory* tasks = CSingletonPtr<CTaskFactory>::Get();
+    Console().AddCommand("fuzzcanary", &tripwire);
+    CTaskFactory* tasks = &TaskFactory();
     tasks->RegisterType("fuzz_tripwire", std::make_unique<CTaskCreatorOf<CTripwireTask>>());
     for (const char* name : {"gfx", "Game", "Debug", "keyboard"}) {
         tasks->StartTask("fuzz_tripwire", name, 0, nullptr);
@@ -109,7 +108,7 @@ bool Initialise() {
 }
 
 void Frame() {
-    CScreenLayer::Get()->Update();
+    ScreenLayer().Update();
 }
 
 void PlayAnimations(CAnimatedSprite& sprite, types::ticks& now) {
@@ -123,7 +122,7 @@ void PlayAnimations(CAnimatedSprite& sprite, types::ticks& now) {
         if (i > 0) sprite.PlayAnimation(names[i]);
         for (int tick = 0; tick < kTicksPerAnimation; ++tick) {
             now += kTickStep;
-            CAnimationManager::Get()->Tick(now);
+            AnimationManager().Tick(now);
             Frame();
         }
     }
@@ -140,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CAudioStandIn::ourRecorder.myFiles.clear();
     const std::string& path = file.Write(data, size);
-    std::unique_ptr<CSprite> sprite(CSpriteFactory::Get()->LoadSprite(path));
+    std::unique_ptr<CSprite> sprite(SpriteFactory().LoadSprite(path));
     fuzz::Require(sprite != nullptr, "the factory gave no sprite");
     Frame();
     types::ticks now = 1000;
@@ -148,7 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         PlayAnimations(*animated, now);
     sprite.reset();
     Frame();
-    fuzz::Require(CAnimationManager::Get()->GetSprites().empty(),
+    fuzz::Require(AnimationManager().GetSprites().empty(),
                   "a deleted sprite is still on the animation manager's list");
 
     if (!CAudioStandIn::ourRecorder.myFiles.empty()) {

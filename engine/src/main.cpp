@@ -12,7 +12,6 @@
 
 // Not called here: on platforms with SDL's entry glue the header makes main SDL's entry.
 #include "SDL.h"
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CApplication.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskWindow.h"
@@ -25,8 +24,7 @@ constexpr int WindowRefusedExitCode = 4;
 
 // The window the script started, or null when it started none.
 const tolm::CTaskWindow* StartedWindow() {
-    return dynamic_cast<const tolm::CTaskWindow*>(
-        tolm::CSingletonPtr<tolm::CTaskFactory>::Get()->FindTask("window"));
+    return dynamic_cast<const tolm::CTaskWindow*>(tolm::TaskFactory().FindTask("window"));
 }
 
 void Say(const std::string& line) {

@@ -48,7 +48,7 @@ void CAutoPlayTask::Update() {
     if (myQuitAfter != 0 && !myQuitSent && myRunTime.GetTime() >= myQuitAfter) {
         myQuitSent = true;
         tolm::Logger() << "Autoplay quits after " << myQuitAfter / 1000 << " s" << std::endl;
-        tolm::GetConsole()->Execute("quit", false);
+        tolm::Console().Execute("quit", false);
         return;
     }
     CGame* game = FindGame();
@@ -73,7 +73,7 @@ tolm::types::point CAutoPlayTask::PointerFor(int line, int leftX, int rightX) {
 
 CGame* CAutoPlayTask::FindGame() const {
     auto* task = dynamic_cast<CGameTask*>(
-        tolm::CSingletonPtr<tolm::CTaskFactory>::Get()->FindTask(myGameName));
+        tolm::TaskFactory().FindTask(myGameName));
     return task != nullptr ? task->GetGame() : nullptr;
 }
 
@@ -114,7 +114,7 @@ void CAutoPlayTask::TakeScreenshotIfDue() {
     myLastScreenshot = myRunTime.GetTime();
     char name[32];
     std::snprintf(name, sizeof name, "autoplay_%02d.png", ++myScreenshots);
-    tolm::GetConsole()->Execute(std::string("gfx::Screenshot(\"") + name + "\")", false);
+    tolm::Console().Execute(std::string("gfx::Screenshot(\"") + name + "\")", false);
 }
 
 }  // namespace game

@@ -4,8 +4,6 @@
 
 namespace game {
 
-CGame::CGame() : myArea() {}
-
 CGame::CGame(const CGameArea::PresentationFactory& factory) : myArea(factory) {}
 
 void CGame::Update() {

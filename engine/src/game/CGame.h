@@ -15,8 +15,7 @@ public:
     // Time from a step to its resolve, so that the pushed bubbles are seen before they burst.
     static constexpr tolm::types::ticks kResolveDelay = 350;
 
-    // The area gets the process-wide default presentation.
-    CGame();
+    // The factory makes the area's presentation (the game task gives the desktop one).
     explicit CGame(const CGameArea::PresentationFactory& factory);
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;

@@ -9,18 +9,11 @@
 namespace game {
 namespace {
 
-CGameArea::PresentationFactory& DefaultFactory() {
-    static CGameArea::PresentationFactory factory;
-    return factory;
-}
-
 bool IsLine(int line) {
     return line >= 0 && line < CGameArea::kLineCount;
 }
 
 }  // namespace
-
-CGameArea::CGameArea() : CGameArea(DefaultFactory()) {}
 
 CGameArea::CGameArea(const PresentationFactory& factory) {
     if (factory) myPresentation = factory(*this);
@@ -30,13 +23,6 @@ CGameArea::CGameArea(const PresentationFactory& factory) {
 }
 
 CGameArea::~CGameArea() = default;
-
-CGameArea::PresentationFactory CGameArea::SetDefaultPresentationFactory(
-    PresentationFactory factory) {
-    PresentationFactory previous = std::move(DefaultFactory());
-    DefaultFactory() = std::move(factory);
-    return previous;
-}
 
 void CGameArea::Reset() {
     mySelectedLine = -1;

@@ -31,17 +31,10 @@ public:
     // then skipped.
     using PresentationFactory = std::function<std::unique_ptr<CGamePresentation>(CGameArea&)>;
 
-    // Uses the process-wide default factory (SetDefaultPresentationFactory).
-    CGameArea();
     explicit CGameArea(const PresentationFactory& factory);
     ~CGameArea();
     CGameArea(const CGameArea&) = delete;
     CGameArea& operator=(const CGameArea&) = delete;
-
-    // The factory that the argument-less constructor uses; the graphical presentation installs
-    // itself here. An empty function (the initial state) means areas have no presentation.
-    // Returns the previous factory.
-    static PresentationFactory SetDefaultPresentationFactory(PresentationFactory factory);
 
     // Values outside 0..2 silence nobody; they are stored as they arrive.
     void SetSelectedLine(std::int32_t line) { mySelectedLine = line; }

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "game/CGfxHandler.h"
 #include "tolm/tasks/CTaskRegistrar.h"
 
 namespace game {
@@ -20,7 +21,7 @@ bool CGameTask::Start(const tolm::CParameterList& /*parameters*/) {
 bool CGameTask::Start() {
     // A second start would otherwise build a second presentation over the first one's
     // pictures and mouse registration.
-    if (!myGame) myGame = std::make_unique<CGame>();
+    if (!myGame) myGame = std::make_unique<CGame>(CGfxHandler::Factory());
     return true;
 }
 

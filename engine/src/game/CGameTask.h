@@ -1,6 +1,6 @@
-// The task of type "game": owns one CGame from Start until the task stops, updates it, stops
-// its clock while the task is paused and passes text messages to it as the silenced line.
-// Registered with the task factory by a static initialiser.
+// The task of type "game": owns one CGame from Start until the task stops and gives it its
+// presentation (CGfxHandler), updates it, stops its clock while the task is paused and passes
+// text messages to it as the silenced line. Declared as a built-in task type (CTaskRegistrar).
 #ifndef GAME_CGAMETASK_H
 #define GAME_CGAMETASK_H
 

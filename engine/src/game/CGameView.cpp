@@ -41,7 +41,7 @@ tolm::types::point CGameView::BubblePosition(int line, int position, int charact
 }
 
 CGameView::SpritePtr CGameView::Load(const std::string& file) {
-    return SpritePtr(tolm::CSpriteFactory::Get()->LoadSprite(file));
+    return SpritePtr(tolm::SpriteFactory().LoadSprite(file));
 }
 
 void CGameView::SetPreview(int line, int number) {
@@ -91,12 +91,12 @@ void CGameView::GlideOuterCharacters(int oldLeftX, int oldRightX) {
 }
 
 void CGameView::PlayBurstSound(int sound) {
-    tolm::GetConsole()->Execute(
+    tolm::Console().Execute(
         "Audio::PlayEffect(\"data/sfx/bubble_hit_0" + std::to_string(sound) + ".wav\" );", false);
 }
 
 void CGameView::PlayFanSound() {
-    tolm::GetConsole()->Execute("Audio::PlayEffect(\"data/sfx/fan_hit.wav\" );", false);
+    tolm::Console().Execute("Audio::PlayEffect(\"data/sfx/fan_hit.wav\" );", false);
 }
 
 void CGameView::AddScore(std::uint32_t points) {

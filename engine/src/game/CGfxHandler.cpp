@@ -10,9 +10,6 @@ namespace {
 using layout::kScreenHeight;
 using layout::kScreenWidth;
 
-// Games made without a factory of their own (the game task's) are shown by this class.
-const bool ourInstalled = (CGameArea::SetDefaultPresentationFactory(CGfxHandler::Factory()), true);
-
 }  // namespace
 
 CGfxHandler::CGfxHandler(CGameArea& area) {

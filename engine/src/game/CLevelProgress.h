@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "game/CApproachRules.h"
+#include "tolm/Services.h"
 
 namespace game {
 
@@ -17,8 +18,6 @@ public:
     // Copied from the level's settings when a later level begins.
     std::int32_t myApproachSteps = CApproachRules::kDefaultApproachSteps;
 };
-
-CLevelProgress& LevelProgress();
 
 }  // namespace game
 

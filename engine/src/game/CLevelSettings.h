@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "tolm/Services.h"
 #include "tolm/types/Types.h"
 
 namespace game {
@@ -29,9 +30,6 @@ public:
     // Divisor of the distance an outer character covers in one approach step.
     std::int32_t myApproachSteps = 15;
 };
-
-// The process-wide settings (created on first use through CSingletonPtr).
-CLevelSettings& LevelSettings();
 
 }  // namespace game
 

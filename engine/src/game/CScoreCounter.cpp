@@ -32,7 +32,7 @@ CScoreCounter::CScoreCounter() {
     myText = std::make_unique<tolm::CTextSprite>(font.release(), 200, 50);
     myText->SetPosition(kScoreX, kScoreY);
     myText->SetZ(10);
-    myText->SetLayer(tolm::CScreenLayer::Get());
+    myText->SetLayer(&tolm::ScreenLayer());
 
     auto systemFont = std::make_unique<tolm::CFont>();
     tolm::CSystemFontLoader loader(systemFont.get());
@@ -40,7 +40,7 @@ CScoreCounter::CScoreCounter() {
                                                       kLevelHeight, MakeLevelPlate());
     myLevelText->SetTextRect(tolm::types::rect(6, 3, kLevelWidth - 6, kLevelHeight - 3));
     myLevelText->SetZ(10);
-    myLevelText->SetLayer(tolm::CScreenLayer::Get());
+    myLevelText->SetLayer(&tolm::ScreenLayer());
     Add(0);
 }
 

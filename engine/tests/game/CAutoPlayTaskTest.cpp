@@ -57,17 +57,17 @@ TEST_F(AutoPlayTest, ItsClicksEnterThroughTheEventManagerWithoutSDLsQueue) {
     auto* task = dynamic_cast<CGameTask*>(Factory().FindTask("game"));
     const CLevelFlow& flow = CGfxHandler::Of(task->GetGame()->GetArea())->GetFlow();
     CPointerJournal journal;
-    tolm::test::Scheduler().RunOnce();
+    tolm::Scheduler().RunOnce();
     EXPECT_EQ(flow.GetScreenState(), CLevelFlow::kTitleShown);
     // The first click comes when the title has been up for the click delay.
     clock.Advance(CAutoPlayTask::kClickDelay - 1);
-    tolm::test::Scheduler().RunOnce();
+    tolm::Scheduler().RunOnce();
     EXPECT_TRUE(journal.myEvents.empty());
     clock.Advance(1);
-    tolm::test::Scheduler().RunOnce();
+    tolm::Scheduler().RunOnce();
     EXPECT_EQ(journal.myEvents,
               (std::vector<std::string>{"moved 400 300", "pressed 1", "released 1"}));
-    tolm::test::Scheduler().RunOnce();
+    tolm::Scheduler().RunOnce();
     EXPECT_EQ(flow.GetScreenState(), CLevelFlow::kHelpShown);
     SDL_Event queued;
     EXPECT_EQ(SDL_PeepEvents(&queued, 1, SDL_PEEKEVENT, SDL_ALLEVENTS), 0);
@@ -86,7 +86,7 @@ TEST_F(AutoPlayTest, ClicksThroughThePicturesAndWinsTheFirstLevel) {
     // At most 20 minutes of game time, 16 ms a pass.
     for (int pass = 0; pass < 75000 && LevelProgress().myLevelIndex == 0; ++pass) {
         clock.Advance(16);
-        tolm::test::Scheduler().RunOnce();
+        tolm::Scheduler().RunOnce();
         // Silenced through the pointer: it stands in the zone of the silenced line.
         const int line = task->GetGame()->GetArea().GetSelectedLine();
         const CApproachRules& rules = view->GetRules();

@@ -72,7 +72,7 @@ TEST_F(GameTaskTest, MessagesSelectTheLineReadAsANumber) {
         ViewOf(task)->GetView().GetMaker(line)->SetSprite(
             std::make_shared<CJournalSprite>("maker", played));
     }
-    tolm::GetConsole()->Execute("Game::1", false);
+    tolm::Console().Execute("Game::1", false);
     EXPECT_EQ(area.GetSelectedLine(), 1);
     EXPECT_EQ(played, Lines{});  // the characters are left as they are
 }

@@ -49,7 +49,7 @@ TEST_F(GfxHandlerTest, ClicksOnAWidgetStayThereAndClicksBesideItReachTheGame) {
     tolm::EventManager().Resize(800, 600);
     ASSERT_TRUE(Factory().StartTask("ui", "ui", 35, nullptr));
     auto* console =
-        new tolm::ui::CWindowWidget(tolm::ui::Desktop(), tolm::types::rect(10, 10, 400, 200));
+        new tolm::ui::CWindowWidget(&tolm::ui::Desktop(), tolm::types::rect(10, 10, 400, 200));
     const auto clickAt = [](int x, int y) {
         tolm::EventManager().MouseMoved(x, y);
         tolm::EventManager().ButtonDown(kLeft);

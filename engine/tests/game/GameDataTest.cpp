@@ -79,7 +79,7 @@ protected:
         CGfxTestBase::TearDown();
     }
     CSprite* Load(const std::string& name) {
-        mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite("data/gfx/" + name + ".xml"));
+        mySprites.emplace_back(SpriteFactory().LoadSprite("data/gfx/" + name + ".xml"));
         return mySprites.back().get();
     }
     // The whole picture of a sprite, whatever part of it the sprite shows now.
@@ -298,7 +298,7 @@ std::vector<types::rect> Play(CAnimatedSprite* sprite, const std::string& name, 
     EXPECT_EQ(sprite->GetAnimationName(), name);
     std::vector<types::rect> shown;
     for (types::ticks end = now + duration; now < end; now += 10) {
-        CAnimationManager::Get()->Tick(now);
+        AnimationManager().Tick(now);
         const types::rect r = Shown(sprite);
         EXPECT_TRUE(r.IsInside(types::rect(0, 0, sprite->GetImage()->GetFullWidth(),
                                            sprite->GetImage()->GetFullHeight())));

@@ -63,7 +63,6 @@ protected:
     }
     void TearDown() override {
         myGame.reset();
-        Factory().DeleteAllTasks();
         for (int i = 0; i < 20; ++i) Pump(30);
         EXPECT_EQ(tolm::GetFakeThreadCount(), 0u);
         CRuntimeTest::TearDown();

@@ -20,17 +20,10 @@ types::ticks ClampTicks(double value) {
     return static_cast<types::ticks>(value);
 }
 
-// Description files name this type; the sprite factory makes it through this creator.
-const bool ourRegistered = [] {
-    CSpriteFactory::Get()->RegisterCreator(CSpriteFactory::kSpriteAnimated,
-                                           [] { return new CAnimatedSprite; });
-    return true;
-}();
-
 }  // namespace
 
 CAnimatedSprite::~CAnimatedSprite() {
-    CAnimationManager::Get()->Remove(this);
+    AnimationManager().Remove(this);
 }
 
 void CAnimatedSprite::AddAnimation(std::unique_ptr<CAnimation> animation) {
@@ -55,12 +48,12 @@ void CAnimatedSprite::SetAnimation(const std::string& name) {
 
 void CAnimatedSprite::Play() {
     myPlaying = true;
-    CAnimationManager::Get()->Insert(this);
+    AnimationManager().Insert(this);
 }
 
 void CAnimatedSprite::Pause() {
     myPlaying = false;
-    CAnimationManager::Get()->Remove(this);
+    AnimationManager().Remove(this);
 }
 
 void CAnimatedSprite::Stop() {
@@ -75,7 +68,7 @@ void CAnimatedSprite::SetTimeMultiply(float multiplier) {
     if (multiplier == myTimeMultiply) return;
     myTimeMultiply = multiplier;
     // The sprite's due time changes with the rate: its place in the manager's order too.
-    if (myPlaying) CAnimationManager::Get()->Insert(this);
+    if (myPlaying) AnimationManager().Insert(this);
 }
 
 std::string CAnimatedSprite::GetAnimationName() const {

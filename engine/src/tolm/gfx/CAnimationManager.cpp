@@ -7,8 +7,8 @@
 
 namespace tolm {
 
-CAnimationManager* CAnimationManager::Get() {
-    return CSingletonPtr<CAnimationManager>::Get();
+CAnimationManager& AnimationManager() {
+    return *CSingletonPtr<CAnimationManager>::Get();
 }
 
 bool CAnimationManager::Contains(const CAnimatedSprite* sprite) const {

@@ -1,12 +1,13 @@
 // Advances the playing animated sprites once per frame. It keeps them in ascending order of
-// their next update time, so a tick touches only the due ones. Process-wide, created on
-// first use; it refers to the sprites without owning them (a sprite takes itself out when
-// it pauses, stops or dies).
+// their next update time, so a tick touches only the due ones. Process-wide
+// (AnimationManager(), tolm/Services.h); it refers to the sprites without owning them (a sprite
+// takes itself out when it pauses, stops or dies).
 #ifndef TOLM_GFX_CANIMATIONMANAGER_H
 #define TOLM_GFX_CANIMATIONMANAGER_H
 
 #include <vector>
 
+#include "tolm/Services.h"
 #include "tolm/types/Types.h"
 
 namespace tolm {
@@ -15,8 +16,6 @@ class CAnimatedSprite;
 
 class CAnimationManager {
 public:
-    static CAnimationManager* Get();
-
     // Called once per frame with the current time, before the screen layer is redrawn.
     void Tick(types::ticks now);
 

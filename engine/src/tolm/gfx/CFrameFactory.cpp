@@ -12,8 +12,8 @@ constexpr int kFrameTypeCount = 2;
 
 }  // namespace
 
-CFrameFactory* CFrameFactory::Get() {
-    return CSingletonPtr<CFrameFactory>::Get();
+CFrameFactory& FrameFactory() {
+    return *CSingletonPtr<CFrameFactory>::Get();
 }
 
 CFrameFactory::CFrameFactory() {

@@ -1,5 +1,5 @@
 // Makes animation frames by type id and maps frame type names to ids ("frame_rect" 0,
-// "frame_sound" 1). Process-wide, created on first use; frames it makes belong to the caller.
+// "frame_sound" 1). Process-wide (FrameFactory(), tolm/Services.h); frames it makes belong to the caller.
 #ifndef TOLM_GFX_CFRAMEFACTORY_H
 #define TOLM_GFX_CFRAMEFACTORY_H
 
@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "tolm/Services.h"
 #include "tolm/gfx/CFrame.h"
 
 namespace tolm {
@@ -15,8 +16,6 @@ namespace tolm {
 class CFrameFactory {
 public:
     using CCreator = std::function<std::unique_ptr<CFrame>()>;
-
-    static CFrameFactory* Get();
 
     CFrameFactory();
 

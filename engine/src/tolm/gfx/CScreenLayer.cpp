@@ -8,9 +8,10 @@
 
 namespace tolm {
 
-CScreenLayer* CScreenLayer::Get() {
-    return CSingletonPtr<CScreenLayer>::Get();
+CScreenLayer& ScreenLayer() {
+    return *CSingletonPtr<CScreenLayer>::Get();
 }
+
 bool CScreenLayer::Exists() {
     return CSingletonPtr<CScreenLayer>::Exists();
 }

@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <memory>
 
+#include "tolm/Services.h"
 #include "tolm/gfx/CSpriteLayer.h"
 
 namespace tolm {
 
 class CScreenLayer : public CSpriteLayer {
 public:
-    static CScreenLayer* Get();
     static bool Exists();
     static void Delete();
 

@@ -4,8 +4,10 @@
 #include <fstream>
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/gfx/CAnimatedSprite.h"
 #include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/CSpriteLayer.h"
+#include "tolm/gfx/CTextSprite.h"
 #include "tolm/gfx/Gfx.h"
 #include "tolm/types/Color.h"
 #include "tolm/utils/logger/CLogger.h"
@@ -37,14 +39,16 @@ std::string Printable(const std::string& text) {
 
 }  // namespace
 
-CSpriteFactory* CSpriteFactory::Get() {
-    return CSingletonPtr<CSpriteFactory>::Get();
+CSpriteFactory& SpriteFactory() {
+    return *CSingletonPtr<CSpriteFactory>::Get();
 }
 
 CSpriteFactory::CSpriteFactory() {
     myCreators[kSpriteBase] = [] { return new CSprite; };
     myCreators[kSpriteLayer] = [] { return new CSpriteLayer; };
-    myCreators[kSpriteScreenLayer] = [] { return CScreenLayer::Get(); };
+    myCreators[kSpriteScreenLayer] = [] { return &ScreenLayer(); };
+    myCreators[kSpriteText] = [] { return new CTextSprite; };
+    myCreators[kSpriteAnimated] = [] { return new CAnimatedSprite; };
 }
 
 int CSpriteFactory::GetTypeId(const std::string& name) {
@@ -74,7 +78,7 @@ CSprite* CSpriteFactory::LoadSprite(const std::string& filename) {
     CSprite* sprite = EndsWith(filename, "xml")
                           ? LoadDescription(filename)
                           : new CSprite(Gfx::LoadImage(filename, types::kColorKeyMagenta));
-    sprite->SetLayer(CScreenLayer::Get());
+    sprite->SetLayer(&ScreenLayer());
     return sprite;
 }
 

@@ -1,6 +1,7 @@
 // Makes sprites from picture files, sprite description files or type ids, and maps sprite
 // type names to ids. Sprites it returns belong to the caller; loaded sprites are already on
-// the screen layer. Process-wide, created on first use.
+// the screen layer. Process-wide (SpriteFactory(), tolm/Services.h); it files the creators
+// of every sprite type itself.
 #ifndef TOLM_GFX_CSPRITEFACTORY_H
 #define TOLM_GFX_CSPRITEFACTORY_H
 
@@ -10,6 +11,7 @@
 #include <set>
 #include <string>
 
+#include "tolm/Services.h"
 #include "tolm/gfx/CSprite.h"
 #include "tolm/utils/xml/CXmlNode.h"
 
@@ -24,8 +26,6 @@ public:
     static constexpr int kSpriteAnimated = 4;
 
     using CCreator = std::function<CSprite*()>;
-
-    static CSpriteFactory* Get();
 
     CSpriteFactory();
 

@@ -5,16 +5,6 @@
 #include "tolm/types/Color.h"
 
 namespace tolm {
-namespace {
-
-const bool ourRegistered = [] {
-    CSpriteFactory::Get()->RegisterCreator(CSpriteFactory::kSpriteText,
-                                           [] { return new CTextSprite; });
-    return true;
-}();
-
-}  // namespace
-
 CTextSprite::CTextSprite(CFont* font) : myFont(font) {}
 
 CTextSprite::CTextSprite(CFont* font, int w, int h)

@@ -19,7 +19,7 @@ std::unique_ptr<CFrame> ReadFrame(CXmlNode* element) {
                            << kMaxWrapDepth << " deep are ignored\n";
         return nullptr;
     }
-    std::unique_ptr<CFrame> frame = CFrameFactory::Get()->CreateFrame(
+    std::unique_ptr<CFrame> frame = FrameFactory().CreateFrame(
         CFrameFactory::GetTypeId(element->GetAttribute("type").GetString()));
     ++ourDepth;
     CXmlFileSys filesys(element, CXmlFileSys::kReading);

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 
+#include "tolm/Services.h"
 #include "tolm/inputdevice/CCursorHandler.h"
 #include "tolm/inputdevice/CKeyboardListener.h"
 #include "tolm/inputdevice/CListenerList.h"
@@ -96,9 +97,6 @@ private:
     CCursorHandler* myCursorHandler = nullptr;
     int myTextEntries = 0;
 };
-
-// The process-wide event manager, created on first use and never deleted.
-CEventManager& EventManager();
 
 }  // namespace tolm
 

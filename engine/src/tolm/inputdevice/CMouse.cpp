@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
-#include "tolm/inputdevice/CEventManager.h"
 
 namespace tolm {
 
@@ -14,14 +13,6 @@ bool Holds(const types::rect& area, int x, int y) {
 }
 
 }  // namespace
-
-CMouse::CMouse() {
-    EventManager().AddMouseListener(this);
-}
-
-CMouse::~CMouse() {
-    if (CSingletonPtr<CEventManager>::Exists()) EventManager().RemoveMouseListener(this);
-}
 
 void CMouse::AddGlobalListener(CMouseListener* listener) {
     myGlobalListeners.Add(listener);

@@ -1,12 +1,13 @@
 // The mouse device: turns the event manager's raw pointer events into notifications for
 // global listeners (every event) and area listeners (motion inside their area, enter and
 // leave of the blocking one under the pointer, presses and the matching release). One per
-// process, created on first use; it registers itself as a mouse listener of the event
-// manager. It owns none of its listeners; removing one (its destructor does so) is safe at
-// any time, also while it is being called.
+// process (Mouse()); it hears nothing until its owner attaches it to the event manager as a
+// mouse listener, which the engine's services do. It owns none of its listeners; removing
+// one (its destructor does so) is safe at any time, also while it is being called.
 #ifndef TOLM_INPUTDEVICE_CMOUSE_H
 #define TOLM_INPUTDEVICE_CMOUSE_H
 
+#include "tolm/Services.h"
 #include "tolm/inputdevice/CListenerList.h"
 #include "tolm/inputdevice/CMouseEventListener.h"
 #include "tolm/inputdevice/CMouseListener.h"
@@ -15,8 +16,7 @@ namespace tolm {
 
 class CMouse : public CMouseEventListener {
 public:
-    CMouse();
-    ~CMouse() override;
+    CMouse() = default;
     CMouse(const CMouse&) = delete;
     CMouse& operator=(const CMouse&) = delete;
 
@@ -61,9 +61,6 @@ private:
     int myX = 0;
     int myY = 0;
 };
-
-// The process-wide mouse device, created on first use and never deleted.
-CMouse& Mouse();
 
 }  // namespace tolm
 

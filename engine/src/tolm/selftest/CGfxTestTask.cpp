@@ -93,7 +93,7 @@ CSprite* CGfxTestTask::AddSprite(int w, int h, int x, int y, int z, const Painte
     auto sprite = std::make_unique<CSprite>(picture);
     sprite->SetPosition(x, y);
     sprite->SetZ(z);
-    sprite->SetLayer(CScreenLayer::Get());
+    sprite->SetLayer(&ScreenLayer());
     mySprites.push_back(std::move(sprite));
     return mySprites.back().get();
 }
@@ -124,7 +124,7 @@ void CGfxTestTask::AddAnimatedSprite() {
     sprite->AddAnimation(std::move(animation));
     sprite->SetImageRect(types::rect(0, 0, side, side));
     sprite->SetPosition(kAnimationX, kAnimationY);
-    sprite->SetLayer(CScreenLayer::Get());
+    sprite->SetLayer(&ScreenLayer());
     sprite->SetAnimation("colours");
     sprite->Play();
     myAnimated = sprite.get();
@@ -136,7 +136,7 @@ void CGfxTestTask::AddText() {
     CSystemFontLoader system(font);
     auto text = std::make_unique<CTextSprite>(font, 400, 15);
     text->SetPosition(100, 450);
-    text->SetLayer(CScreenLayer::Get());
+    text->SetLayer(&ScreenLayer());
     text->SetText("Tolm version 0.22: the engine draws");
     mySprites.push_back(std::move(text));
 }
@@ -147,7 +147,7 @@ void CGfxTestTask::AddCounter() {
     if (!COgfFontLoader::Load(kCounterFont, *font)) return;  // the loader said why
     auto text = std::make_unique<CTextSprite>(font.release(), 320, 42);
     text->SetPosition(kCounterX, kCounterY);
-    text->SetLayer(CScreenLayer::Get());
+    text->SetLayer(&ScreenLayer());
     text->SetText("0");
     myCounter = text.get();
     mySprites.push_back(std::move(text));

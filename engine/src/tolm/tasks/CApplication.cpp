@@ -1,6 +1,5 @@
 #include "tolm/tasks/CApplication.h"
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CBoundVariable.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskScheduler.h"
@@ -8,15 +7,13 @@
 namespace tolm {
 
 CApplication::CApplication(int /*argc*/, char** /*argv*/) : myScriptFile("autoexec.txt") {
-    myScheduler = CSingletonPtr<CTaskScheduler>::Get();
-    BindConsoleVariable(*GetConsole(), "sys_frame_sleep", CTaskScheduler::FrameSleep());
-    GetConsole()->ExecuteFile(myScriptFile);
+    myScheduler = &Scheduler();
+    BindConsoleVariable(Console(), "sys_frame_sleep", CTaskScheduler::FrameSleep());
+    Console().ExecuteFile(myScriptFile);
 }
 
 CApplication::~CApplication() {
     myScheduler = nullptr;
-    CSingletonPtr<CTaskScheduler>::Delete();
-    CSingletonPtr<CConsoleHolder>::Delete();
 }
 
 int CApplication::Run() {

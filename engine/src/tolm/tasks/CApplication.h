@@ -1,11 +1,13 @@
-// The application object of the process entry: it brings the scheduler and the
-// process-wide console up, runs the start-up script, hands control to the main loop and
-// takes the services down again in the opposite order. It owns nothing: the scheduler is
-// the process-wide one, which its destructor deletes.
+// The application object of the process entry: it brings the engine's services up (in the
+// order CEngineServices writes down), runs the start-up script, hands control to the main
+// loop and takes the services down again in the opposite order. It owns the services; the
+// scheduler pointer is the process-wide one.
 #ifndef TOLM_TASKS_CAPPLICATION_H
 #define TOLM_TASKS_CAPPLICATION_H
 
 #include <string>
+
+#include "tolm/tasks/CEngineServices.h"
 
 namespace tolm {
 
@@ -15,7 +17,7 @@ class CApplication {
 public:
     // The arguments are accepted and not used.
     CApplication(int argc, char** argv);
-    // Deletes the scheduler, then the console holder (and with it the logger).
+    // The services go with the application (the task factory and its tasks stay).
     ~CApplication();
     CApplication(const CApplication&) = delete;
     CApplication& operator=(const CApplication&) = delete;
@@ -25,6 +27,8 @@ public:
     bool RunOnce();
 
 private:
+    // First: made before, and gone after, everything else here.
+    CEngineServices myServices;
     CTaskScheduler* myScheduler = nullptr;
     std::string myScriptFile;
 };

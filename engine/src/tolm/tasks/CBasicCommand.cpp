@@ -4,7 +4,6 @@
 #include <limits>
 #include <memory>
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CCommandNamespaces.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
@@ -35,10 +34,10 @@ std::string CBasicCommand::Execute(CParameterList& parameters) {
     if (myKind == kQuit) return Execute();
     if (!parameters.IsType(0, CParameter::kString)) return Execute();
     const std::string first = parameters.GetString(0);
-    CTaskFactory* factory = CSingletonPtr<CTaskFactory>::Get();
+    CTaskFactory* factory = &TaskFactory();
     switch (myKind) {
         case kLoad:
-            GetConsole()->ExecuteFile(first);
+            Console().ExecuteFile(first);
             return std::string();
         case kTaskLoad:
             CTaskLibraries::Load(first);
@@ -63,7 +62,7 @@ std::string CBasicCommand::Execute(CParameterList& parameters) {
 std::string CBasicCommand::Execute() {
     switch (myKind) {
         case kQuit:
-            CSingletonPtr<CTaskScheduler>::Get()->Quit();
+            Scheduler().Quit();
             return "bye bye";
         case kLoad:
             return "Error: Load() You need to give a filename as a parameter.";
@@ -95,7 +94,7 @@ std::string CBasicCommand::StartTask(CParameterList& parameters) const {
         priority = ToPriority(parameters.GetNumber(0));
         parameters.PopFront();
     }
-    if (CSingletonPtr<CTaskFactory>::Get()->StartTask(type, name, priority, &parameters)) {
+    if (TaskFactory().StartTask(type, name, priority, &parameters)) {
         return type + " started";
     }
     return "failed to start " + type;

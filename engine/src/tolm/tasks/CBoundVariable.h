@@ -2,7 +2,7 @@
 // elsewhere. The program variable must outlive the binding: its owner calls
 // UnbindConsoleVariable before it goes away (or binds a variable of static lifetime).
 //
-// Use: BindConsoleVariable(*GetConsole(), "gfx_flip_rects_size", myFlipRectsSize);
+// Use: BindConsoleVariable(Console(), "gfx_flip_rects_size", myFlipRectsSize);
 #ifndef TOLM_TASKS_CBOUNDVARIABLE_H
 #define TOLM_TASKS_CBOUNDVARIABLE_H
 

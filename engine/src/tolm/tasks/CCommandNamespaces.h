@@ -1,4 +1,4 @@
-// The process-wide registry of command namespaces, created on first use and never deleted.
+// The process-wide registry of command namespaces (CommandNamespaces(), tolm/Services.h).
 // It owns the namespaces, which own their commands.
 #ifndef TOLM_TASKS_CCOMMANDNAMESPACES_H
 #define TOLM_TASKS_CCOMMANDNAMESPACES_H
@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "tolm/Services.h"
 #include "tolm/tasks/CCommandNamespace.h"
 
 namespace tolm {
@@ -30,8 +31,6 @@ public:
 private:
     std::map<std::string, std::unique_ptr<CCommandNamespace>> myNamespaces;
 };
-
-CCommandNamespaces& CommandNamespaces();
 
 }  // namespace tolm
 

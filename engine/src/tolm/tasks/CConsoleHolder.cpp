@@ -3,7 +3,6 @@
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CBasicCommand.h"
 #include "tolm/tasks/CCommandNamespaces.h"
-#include "tolm/utils/logger/CLogger.h"
 
 namespace tolm {
 
@@ -12,7 +11,6 @@ CConsoleHolder::CConsoleHolder() : myCreator(std::make_unique<CConsoleCreator>()
 CConsoleHolder::~CConsoleHolder() {
     myCreator.reset();
     myConsole.reset();
-    DeleteLogger();
 }
 
 CConsole* CConsoleHolder::GetConsole() {
@@ -28,8 +26,8 @@ std::unique_ptr<CConsole> CConsoleHolder::CreateConsole() const {
     return myCreator->Create();
 }
 
-CConsole* GetConsole() {
-    return CSingletonPtr<CConsoleHolder>::Get()->GetConsole();
+CConsole& Console() {
+    return *CSingletonPtr<CConsoleHolder>::Get()->GetConsole();
 }
 
 std::unique_ptr<CConsole> CreateConsole() {

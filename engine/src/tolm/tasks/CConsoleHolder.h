@@ -1,11 +1,11 @@
 // Holds the process-wide console and makes the consoles of tasks. The holder owns the
-// process-wide console; deleting the holder at shutdown also deletes the logger, so it is
-// the last service to go.
+// process-wide console (Console()); the engine's services create and delete the holder.
 #ifndef TOLM_TASKS_CCONSOLEHOLDER_H
 #define TOLM_TASKS_CCONSOLEHOLDER_H
 
 #include <memory>
 
+#include "tolm/Services.h"
 #include "tolm/tasks/CConsole.h"
 #include "tolm/tasks/CConsoleCreator.h"
 
@@ -28,8 +28,6 @@ private:
     std::unique_ptr<CConsole> myConsole;
 };
 
-// The process-wide console (through the process-wide holder).
-CConsole* GetConsole();
 // A console for a task that accepts commands.
 std::unique_ptr<CConsole> CreateConsole();
 

@@ -1,6 +1,5 @@
 #include "tolm/tasks/CMainConsole.h"
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/utils/logger/CLogger.h"
 
@@ -14,14 +13,14 @@ std::string CMainConsole::Execute(const std::string& line, bool echo) {
 }
 
 std::string CMainConsole::ExecuteInNamespace(const std::string& space, const std::string& rest) {
-    if (CSingletonPtr<CTaskFactory>::Get()->SendToTask(space, rest)) return std::string();
+    if (TaskFactory().SendToTask(space, rest)) return std::string();
     return "No namespace named space\n";
 }
 
 std::string CMainConsole::ExecuteCommandInNamespace(const std::string& space,
                                                     const std::string& name,
                                                     const CParameterList& parameters) {
-    if (CSingletonPtr<CTaskFactory>::Get()->SendCallToTask(space, name, parameters)) {
+    if (TaskFactory().SendCallToTask(space, name, parameters)) {
         return std::string();
     }
     return "No namespace named space\n";

@@ -8,8 +8,7 @@ namespace tolm {
 CTask::~CTask() {
     // No scheduler means shutdown has already taken it down; asking the accessor would
     // build a new one.
-    if (CSingletonPtr<CTaskScheduler>::Exists())
-        CSingletonPtr<CTaskScheduler>::Get()->ForgetTask(this);
+    if (CSingletonPtr<CTaskScheduler>::Exists()) Scheduler().ForgetTask(this);
 }
 
 bool CTask::IsLess(const CTask& other) const {

@@ -6,19 +6,10 @@
 
 namespace tolm {
 
-namespace {
-
-// The scheduler and the logger are deleted at shutdown while the factory lives on, so
-// they are fetched on every use instead of being kept.
-CTaskScheduler& Scheduler() {
-    return *CSingletonPtr<CTaskScheduler>::Get();
-}
-
-}  // namespace
-
+// The factory keeps no reference to the scheduler or the logger: both are deleted at
+// shutdown while the factory lives on, so they are fetched on every use.
 CTaskFactory::CTaskFactory() {
-    Scheduler();
-    Logger();
+    for (const CBuiltInType& type : BuiltInTypes()) RegisterType(type.typeName, type.makeCreator());
 }
 
 CTaskFactory::~CTaskFactory() {
@@ -112,6 +103,20 @@ void CTaskFactory::DeleteAllTasks() {
     std::vector<std::unique_ptr<CTask>> tasks = std::move(myOwnedTasks);
     myOwnedTasks.clear();
     tasks.clear();
+}
+
+std::vector<CTaskFactory::CBuiltInType>& CTaskFactory::BuiltInTypes() {
+    // Filled from static initialisers in other files, so it must exist before them.
+    static std::vector<CBuiltInType> types;
+    return types;
+}
+
+void CTaskFactory::DeclareBuiltInType(const std::string& typeName, CreatorMaker makeCreator) {
+    if (makeCreator) BuiltInTypes().push_back(CBuiltInType{typeName, std::move(makeCreator)});
+}
+
+CTaskFactory& TaskFactory() {
+    return *CSingletonPtr<CTaskFactory>::Get();
 }
 
 }  // namespace tolm

@@ -1,15 +1,18 @@
 // Creates tasks by type name, keeps them under instance names and forwards the console's
 // task commands to the scheduler. The factory owns every task it started (also a second
-// task started under a name already taken) and the creators registered with it. It is
-// created on first use and lives until process exit.
+// task started under a name already taken) and the creators registered with it. A new
+// factory registers the built-in types that CTaskRegistrar declared before main. The
+// application's services create it and leave it, with its tasks, to process exit.
 #ifndef TOLM_TASKS_CTASKFACTORY_H
 #define TOLM_TASKS_CTASKFACTORY_H
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "tolm/Services.h"
 #include "tolm/tasks/CParameterList.h"
 #include "tolm/tasks/CTask.h"
 #include "tolm/tasks/CTaskCreator.h"
@@ -18,6 +21,8 @@ namespace tolm {
 
 class CTaskFactory {
 public:
+    using CreatorMaker = std::function<std::unique_ptr<CTaskCreator>()>;
+
     CTaskFactory();
     ~CTaskFactory();
     CTaskFactory(const CTaskFactory&) = delete;
@@ -45,7 +50,17 @@ public:
     // over within one process. The program itself leaves its tasks to process exit.
     void DeleteAllTasks();
 
+    // Adds a type to the built-in table that every new factory registers (static
+    // initialisation, through CTaskRegistrar); it creates no factory.
+    static void DeclareBuiltInType(const std::string& typeName, CreatorMaker makeCreator);
+
 private:
+    struct CBuiltInType {
+        std::string typeName;
+        CreatorMaker makeCreator;
+    };
+    static std::vector<CBuiltInType>& BuiltInTypes();
+
     // Null, with the error line, when no task has the name.
     CTask* FindAddressee(const std::string& name) const;
 

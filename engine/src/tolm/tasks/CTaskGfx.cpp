@@ -17,8 +17,8 @@ bool CTaskGfx::Start() {
 }
 
 void CTaskGfx::Update() {
-    CAnimationManager::Get()->Tick(myAnimationClock.GetTime());
-    CScreenLayer::Get()->Update();
+    AnimationManager().Tick(myAnimationClock.GetTime());
+    ScreenLayer().Update();
 }
 
 void CTaskGfx::OnStop() {
@@ -29,7 +29,7 @@ void CTaskGfx::OnStop() {
 void CTaskGfx::PlaySound(const std::string& file) {
     CParameterList parameters;
     parameters.AddString(file);
-    GetConsole()->ExecuteCommandInNamespace(kAudioTask, kPlayCommand, parameters);
+    Console().ExecuteCommandInNamespace(kAudioTask, kPlayCommand, parameters);
 }
 
 }  // namespace tolm

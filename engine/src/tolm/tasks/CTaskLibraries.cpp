@@ -1,6 +1,5 @@
 #include "tolm/tasks/CTaskLibraries.h"
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CTaskFactory.h"
 
 namespace tolm {
@@ -14,7 +13,7 @@ std::map<std::string, std::vector<CTaskLibraries::Entry>>& CTaskLibraries::Libra
 void CTaskLibraries::Load(const std::string& library, CTaskFactory* factory) {
     const auto found = Libraries().find(library);
     if (found == Libraries().end()) return;
-    if (factory == nullptr) factory = CSingletonPtr<CTaskFactory>::Get();
+    if (factory == nullptr) factory = &TaskFactory();
     for (const Entry& entry : found->second) {
         if (!factory->IsTypeRegistered(entry.typeName)) {
             factory->RegisterType(entry.typeName, entry.makeCreator());

@@ -243,4 +243,8 @@ void CTaskScheduler::CloseHoles() {
     if (myPassDepth == 0) myRunning.remove(nullptr);
 }
 
+CTaskScheduler& Scheduler() {
+    return *CSingletonPtr<CTaskScheduler>::Get();
+}
+
 }  // namespace tolm

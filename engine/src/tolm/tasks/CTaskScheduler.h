@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "tolm/Services.h"
 #include "tolm/tasks/CActivityHandler.h"
 #include "tolm/tasks/CParameterList.h"
 #include "tolm/tasks/CTask.h"

@@ -2,19 +2,8 @@
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/ui/CDragTracker.h"
-#include "tolm/ui/CWidgetFactory.h"
 
 namespace tolm::ui {
-namespace {
-
-const bool ourRegistered = WidgetFactory().Register(
-    "CButtonWidget", [](CWidget* parent, const types::rect& r, bool relative,
-                        const std::string& name, const std::string& spriteFile) {
-        return new CButtonWidget(parent, r, relative, name, spriteFile);
-    });
-
-}  // namespace
-
 CButtonWidget::CButtonWidget(CWidget* parent, const types::rect& r, bool relative,
                              const std::string& name, const std::string& spriteFile)
     : CWidget(parent, r, relative, name, spriteFile) {}

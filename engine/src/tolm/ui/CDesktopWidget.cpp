@@ -7,19 +7,9 @@
 #include "tolm/gfx/Gfx.h"
 #include "tolm/inputdevice/CEventManager.h"
 #include "tolm/ui/CDragTracker.h"
-#include "tolm/ui/CWidgetFactory.h"
 
 namespace tolm::ui {
 namespace {
-
-const bool ourRegistered = WidgetFactory().Register(
-    "CDesktopWidget",
-    [](CWidget* parent, const types::rect& r, bool relative, const std::string& name,
-       const std::string& spriteFile) -> CWidget* {
-        // A desktop is a root: it takes no parent, sprite or name.
-        (void)parent, (void)relative, (void)name, (void)spriteFile;
-        return new CDesktopWidget(r);
-    });
 
 std::int32_t ClampSpan(std::int32_t start, std::int32_t size, std::int32_t lowest,
                        std::int32_t room) {
@@ -65,10 +55,10 @@ void CDesktopWidget::FitToScreen() {
     if (w > 0 && h > 0) Resize(w, h);
 }
 
-CDesktopWidget* Desktop() {
+CDesktopWidget& Desktop() {
     if (!CSingletonPtr<CDesktopWidget>::Exists())
         CSingletonPtr<CDesktopWidget>::Get()->FitToScreen();
-    return CSingletonPtr<CDesktopWidget>::Get();
+    return *CSingletonPtr<CDesktopWidget>::Get();
 }
 
 }  // namespace tolm::ui

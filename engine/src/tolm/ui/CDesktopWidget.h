@@ -5,6 +5,7 @@
 #ifndef TOLM_UI_CDESKTOPWIDGET_H
 #define TOLM_UI_CDESKTOPWIDGET_H
 
+#include "tolm/Services.h"
 #include "tolm/ui/CWidget.h"
 
 namespace tolm::ui {
@@ -26,9 +27,6 @@ public:
     // screen buffer; keeps its size when neither is known.
     void FitToScreen();
 };
-
-// The process-wide desktop, sized to the screen when it is created.
-CDesktopWidget* Desktop();
 
 }  // namespace tolm::ui
 

@@ -1,10 +1,11 @@
 // Keeps the button that is being dragged and hands it the pointer's moves and the button
 // release wherever the pointer is, so that a drag ends even when the release happens away
-// from the button. Process-wide, created on first use; the button is not owned and tells
+// from the button. Process-wide (DragTracker(), tolm/Services.h); the button is not owned and tells
 // the tracker when it stops dragging or is destroyed.
 #ifndef TOLM_UI_CDRAGTRACKER_H
 #define TOLM_UI_CDRAGTRACKER_H
 
+#include "tolm/Services.h"
 #include "tolm/ui/CMouseEvent.h"
 
 namespace tolm::ui {
@@ -27,9 +28,6 @@ public:
 private:
     CButtonWidget* myButton = nullptr;
 };
-
-// The process-wide drag tracker.
-CDragTracker& DragTracker();
 
 }  // namespace tolm::ui
 

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "tolm/gfx/CSpriteFactory.h"
-#include "tolm/ui/CWidgetFactory.h"
 #include "tolm/ui/WidgetLayout.h"
 
 namespace tolm::ui {
@@ -21,19 +20,13 @@ double Ratio(std::int32_t now, std::int32_t before) {
     return before > 0 ? static_cast<double>(now) / before : 1.0;
 }
 
-const bool ourRegistered =
-    WidgetFactory().Register("CWidget", [](CWidget* parent, const types::rect& r, bool relative,
-                                           const std::string& name, const std::string& spriteFile) {
-        return new CWidget(parent, r, relative, name, spriteFile);
-    });
-
 }  // namespace
 
 CWidget::CWidget(CWidget* parent, const types::rect& r, bool relative, const std::string& name,
                  const std::string& spriteFile)
     : myParent(parent), myName(name), myAlive(std::make_shared<bool>(true)) {
     ++ourLiveCount;
-    if (!spriteFile.empty()) mySprite.reset(CSpriteFactory::Get()->LoadSprite(spriteFile));
+    if (!spriteFile.empty()) mySprite.reset(SpriteFactory().LoadSprite(spriteFile));
     types::rect placed = r;
     if (relative && parent) {
         placed.x = Saturate(std::int64_t{placed.x} + parent->myRect.x);

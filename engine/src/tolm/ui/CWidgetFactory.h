@@ -1,7 +1,7 @@
 // Makes widgets by class name ("CWidget", "CButtonWidget", "CDesktopWidget",
-// "CWindowWidget"), so that a description can name the class it wants. Each class files its
-// creator from a static initialiser. The factory owns the creators, not the widgets: a new
-// widget belongs to its parent, or to the caller when it has none.
+// "CWindowWidget"), so that a description can name the class it wants. The factory files the
+// creators of those four classes when it is made. It owns the creators, not the widgets: a
+// new widget belongs to its parent, or to the caller when it has none.
 #ifndef TOLM_UI_CWIDGETFACTORY_H
 #define TOLM_UI_CWIDGETFACTORY_H
 
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tolm/Services.h"
 #include "tolm/types/Rect.h"
 
 namespace tolm::ui {
@@ -22,6 +23,8 @@ public:
         std::function<CWidget*(CWidget* parent, const types::rect& r, bool relative,
                                const std::string& name, const std::string& spriteFile)>;
 
+    CWidgetFactory();
+
     // A name already taken keeps its first creator. Returns true for use in initialisers.
     bool Register(const std::string& className, CCreator creator);
     // Null for an unknown class name.
@@ -33,9 +36,6 @@ public:
 private:
     std::map<std::string, CCreator> myCreators;
 };
-
-// The process-wide widget factory, created on first use.
-CWidgetFactory& WidgetFactory();
 
 }  // namespace tolm::ui
 

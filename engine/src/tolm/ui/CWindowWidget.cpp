@@ -1,20 +1,9 @@
 #include "tolm/ui/CWindowWidget.h"
 
-#include "tolm/ui/CWidgetFactory.h"
 #include "tolm/ui/CWidgetSlot.h"
 #include "tolm/utils/logger/CLogger.h"
 
 namespace tolm::ui {
-namespace {
-
-const bool ourRegistered = WidgetFactory().Register(
-    "CWindowWidget", [](CWidget* parent, const types::rect& r, bool relative,
-                        const std::string& name, const std::string& spriteFile) {
-        return new CWindowWidget(parent, r, relative, name, spriteFile);
-    });
-
-}  // namespace
-
 CWindowWidget::CWindowWidget(CWidget* parent, const types::rect& r, bool relative,
                              const std::string& name, const std::string& spriteFile)
     : CWidget(parent, r, relative, name, spriteFile),

@@ -26,18 +26,13 @@ class CAnimatedSpriteTest : public CGfxTestBase {
 protected:
     void SetUp() override {
         OpenScreen(kWidth, kHeight, 32);
-        ResetRuntime();
+        Journal().clear();
         // The graphics task, which plays sound frames while it runs.
         ASSERT_TRUE(myGraphics.Start());
     }
     void TearDown() override {
-        ResetRuntime();
+        myGraphics.OnStop();
         CGfxTestBase::TearDown();
-    }
-    static void ResetRuntime() {
-        Factory().DeleteAllTasks();
-        CSingletonPtr<CTaskScheduler>::Delete();
-        CSingletonPtr<CConsoleHolder>::Delete();
         Journal().clear();
     }
     // A 30 x 10 picture whose three 10 x 10 frames differ, and an animation over them.
@@ -53,7 +48,7 @@ protected:
     void TickEvery10(types::ticks from, types::ticks to) {
         for (types::ticks t = from; t <= to; t += 10) {
             myTime.Set(t);
-            CAnimationManager::Get()->Tick(GetSystemTime());
+            AnimationManager().Tick(GetSystemTime());
             myShown.push_back(mySprite->GetImageRect());
             myPlaying.push_back(mySprite->IsPlaying());
         }
@@ -85,7 +80,7 @@ TEST_F(CAnimatedSpriteTest, ThreeFramesShowAtTheirTimesAndTheEndPausesOnTheLast)
         EXPECT_EQ(myPlaying[i], t < 1200);
     }
     EXPECT_EQ(sprite->GetCurrentFrame(), 2);
-    EXPECT_FALSE(CAnimationManager::Get()->Contains(sprite.get()));
+    EXPECT_FALSE(AnimationManager().Contains(sprite.get()));
 }
 
 TEST_F(CAnimatedSpriteTest, LoopingReturnsToTheFirstFrameAndStopResets) {
@@ -97,7 +92,7 @@ TEST_F(CAnimatedSpriteTest, LoopingReturnsToTheFirstFrameAndStopResets) {
     EXPECT_EQ(myShown[30], kFrame0);  // 1300: back at the start
     EXPECT_TRUE(sprite->IsPlaying());
     sprite->Stop();
-    EXPECT_FALSE(CAnimationManager::Get()->Contains(sprite.get()));
+    EXPECT_FALSE(AnimationManager().Contains(sprite.get()));
     EXPECT_EQ(sprite->GetCurrentFrame(), 0);
     EXPECT_EQ(sprite->GetAnimationTime(), 0u);
 }
@@ -176,16 +171,16 @@ TEST_F(CAnimatedSpriteTest, TheManagerKeepsDueOrderAndStopsWhenASpriteEndsItself
     // Sprite 1 ended at 1200 (not looping), which ends that tick's walk: sprite 2, due at
     // 1200 too but behind it, still shows what it showed at 1150 and catches up at 1210.
     EXPECT_FALSE(sprites[1]->IsPlaying());
-    EXPECT_EQ(CAnimationManager::Get()->GetSprites().size(), 2u);
+    EXPECT_EQ(AnimationManager().GetSprites().size(), 2u);
     EXPECT_EQ(sprites[0]->GetCurrentFrame(), 0);     // frames at 1000, 1100, 1200, then 0
     EXPECT_EQ(sprites[2]->GetImageRect(), kFrame0);  // doubled: 1000, 1050, 1100, 1150
     TickEvery10(1210, 1210);
     EXPECT_EQ(sprites[2]->GetImageRect(), kFrame1);
-    const auto& order = CAnimationManager::Get()->GetSprites();
+    const auto& order = AnimationManager().GetSprites();
     for (std::size_t i = 1; i < order.size(); ++i)
         EXPECT_LE(order[i - 1]->GetNextUpdateTime(), order[i]->GetNextUpdateTime());
     sprites.clear();
-    EXPECT_TRUE(CAnimationManager::Get()->GetSprites().empty());
+    EXPECT_TRUE(AnimationManager().GetSprites().empty());
 }
 
 TEST_F(CAnimatedSpriteTest, DescriptionFilesReadWriteAndReadAgainUnchanged) {
@@ -206,7 +201,7 @@ TEST_F(CAnimatedSpriteTest, DescriptionFilesReadWriteAndReadAgainUnchanged) {
         "<Frame type=\"frame_odd\"><Rect x=\"20\" y=\"0\" w=\"10\" h=\"10\"></Rect></Frame>"
         "</Animation></Sprite>";
     WriteFile(myDir.File("a.xml"), xml);
-    std::unique_ptr<CSprite> loaded(CSpriteFactory::Get()->LoadSprite(myDir.File("a.xml")));
+    std::unique_ptr<CSprite> loaded(SpriteFactory().LoadSprite(myDir.File("a.xml")));
     ASSERT_EQ(loaded->GetType(), 4);
     auto* sprite = static_cast<CAnimatedSprite*>(loaded.get());
     EXPECT_EQ(sprite->GetAnimationName(), "talk");
@@ -245,7 +240,7 @@ TEST(CFrameFactory, NamesAndIds) {
     EXPECT_EQ(CFrameFactory::GetTypeId("Frame_Sound"), CFrame::kFrameRect);
     EXPECT_EQ(CFrameFactory::GetTypeName(1), "frame_sound");
     EXPECT_EQ(CFrameFactory::GetTypeName(2), "");
-    EXPECT_EQ(CFrameFactory::Get()->CreateFrame(9)->GetType(), CFrame::kFrameRect);
+    EXPECT_EQ(FrameFactory().CreateFrame(9)->GetType(), CFrame::kFrameRect);
 }
 
 }  // namespace

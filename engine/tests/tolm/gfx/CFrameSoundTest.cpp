@@ -93,7 +93,7 @@ protected:
         ASSERT_NE(Start("gfx", 2), nullptr);
         auto spy = std::make_unique<CSpyCommand>();
         myMainSpy = spy.get();
-        GetConsole()->AddOwnedCommand("Spy", std::move(spy));
+        Console().AddOwnedCommand("Spy", std::move(spy));
         Journal().clear();
     }
     // Nothing but the one PlayEffect call may have happened since SetUp.
@@ -103,7 +103,7 @@ protected:
         EXPECT_TRUE(myMainSpy->myCalls.empty());
         EXPECT_TRUE(Journal().empty()) << Journal().front();
         EXPECT_FALSE(Scheduler().IsQuitting());
-        EXPECT_TRUE(GetConsole()->GetVariableNames().empty());
+        EXPECT_TRUE(Console().GetVariableNames().empty());
         EXPECT_TRUE(myAudio->myConsole->GetVariableNames().empty());
     }
 
@@ -170,7 +170,7 @@ TEST_F(CFrameSoundTest, TheReportedDescriptionFilePlaysItsNameOnceAndKeepsIt) {
     // Two loops of the animation: the sound frame plays twice, one call each.
     for (types::ticks t = 1000; t <= 1210; t += 10) {
         time.Set(t);
-        CAnimationManager::Get()->Tick(t);
+        AnimationManager().Tick(t);
     }
     ExpectOnlyPlayed({{"s:" + name}, {"s:" + name}});
 

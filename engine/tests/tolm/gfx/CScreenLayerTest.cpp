@@ -37,7 +37,7 @@ TEST_F(ScreenLayerTest, FirstFrameDrawsInDepthOrderAndAQuietFrameDrawsNothing) {
     AddSprite(kGreen, 20, 20, 20, 20, 100);  // same depth, added later: in front
     AddSprite(kBlue, 25, 25, 20, 20, 150);   // behind both
     CSprite* outside = AddSprite(kRed, -50, -50, 10, 10, 100);
-    CScreenLayer::Get()->Update();
+    ScreenLayer().Update();
     EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);
     EXPECT_EQ(myScreen->GetPixel(20, 20), kGreen);
     EXPECT_EQ(myScreen->GetPixel(44, 44), kBlue);
@@ -51,7 +51,7 @@ TEST_F(ScreenLayerTest, FirstFrameDrawsInDepthOrderAndAQuietFrameDrawsNothing) {
 
     const std::uint64_t blits = CGfxBufferSDL::GetBlitCount();
     mySprites[0]->SetPosition(10, 10);  // the same position is no change
-    CScreenLayer::Get()->Update();
+    ScreenLayer().Update();
     EXPECT_EQ(CGfxBufferSDL::GetBlitCount(), blits);
     EXPECT_TRUE(myScreen->GetUpdateRects().empty());
     EXPECT_FALSE(myScreen->IsFullFlip());
@@ -66,10 +66,10 @@ TEST_F(ScreenLayerTest, FirstFrameDrawsInDepthOrderAndAQuietFrameDrawsNothing) {
 // says nothing, and a sprite added afterwards is still drawn.
 TEST_F(ScreenLayerTest, AnEmptyFirstFrameLogsNothingAndLaterSpritesAreDrawn) {
     CLogCapture log;
-    CScreenLayer::Get()->Update();
+    ScreenLayer().Update();
     EXPECT_TRUE(log.Lines().empty());
     AddSprite(kRed, 10, 10, 20, 20, 100);
-    CScreenLayer::Get()->Update();
+    ScreenLayer().Update();
     EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);
     EXPECT_EQ(Pixels(myVideo), FullRedraw());
     EXPECT_FALSE(log.Contains("drawing all\n"));
@@ -85,7 +85,7 @@ TEST_F(ScreenLayerTest, OnlyChangedSpritesAndThoseInFrontAreRedrawnRemovalMarksT
     EXPECT_EQ(middle->GetDrawState(), CSprite::kDrawn);
     EXPECT_EQ(back->GetDrawState(), CSprite::kDrawn);
     // Moved: the new place and the old one are recorded.
-    CScreenLayer::Get()->Update();
+    ScreenLayer().Update();
     EXPECT_EQ(myScreen->GetUpdateRects(), (std::vector<types::rect>{types::rect(101, 10, 20, 20),
                                                                     types::rect(100, 10, 20, 20)}));
     myScreen->Flip();
@@ -102,7 +102,7 @@ TEST_F(ScreenLayerTest, OnlyChangedSpritesAndThoseInFrontAreRedrawnRemovalMarksT
     EXPECT_EQ(myScreen->GetPixel(11, 10), kRed);
     back->SetLayer(nullptr);  // takes it off its layer first
     EXPECT_TRUE(myScreen->IsFullFlip());
-    EXPECT_EQ(CScreenLayer::Get()->GetSprites().size(), 2u);
+    EXPECT_EQ(ScreenLayer().GetSprites().size(), 2u);
     Frame();
     EXPECT_EQ(myScreen->GetPixel(11, 10), kBlack);
 }
@@ -117,16 +117,16 @@ TEST_F(ScreenLayerTest, UpdateListRules) {
     myScreen->Flip();
 
     // The cap comes from the console variable; 0 means no cap.
-    EXPECT_EQ(GetConsole()->GetVariable("gfx_flip_rects_size"), "75");
-    EXPECT_EQ(GetConsole()->GetVariable("GFX_FLIP_DEBUG_RECTS"), "0");
-    GetConsole()->Execute("gfx_flip_rects_size = 3");
+    EXPECT_EQ(Console().GetVariable("gfx_flip_rects_size"), "75");
+    EXPECT_EQ(Console().GetVariable("GFX_FLIP_DEBUG_RECTS"), "0");
+    Console().Execute("gfx_flip_rects_size = 3");
     for (int i = 0; i < 3; ++i) myScreen->AddUpdateRect(types::rect(i, 0, 1, 1));
     EXPECT_FALSE(myScreen->IsFullFlip());
     myScreen->AddUpdateRect(types::rect(9, 0, 1, 1));
     EXPECT_TRUE(myScreen->IsFullFlip());
     EXPECT_EQ(myScreen->GetUpdateRects().size(), 3u);
     myScreen->Flip();
-    GetConsole()->Execute("gfx_flip_rects_size = 0");
+    Console().Execute("gfx_flip_rects_size = 0");
     for (int i = 0; i < 200; ++i) myScreen->AddUpdateRect(types::rect(i % 100, 1, 1, 1));
     EXPECT_FALSE(myScreen->IsFullFlip());
     CScreenBufferSDL::FlipRectsSize() = CScreenBufferSDL::kDefaultFlipRectsSize;
@@ -161,10 +161,10 @@ TEST_F(ScreenLayerTest, IncrementalFramesEqualFullRedrawsOverRandomChanges) {
             if (op == 2) sprite->SetVisible(!sprite->IsVisible());
             if (op == 3 && mySprites.size() > 3) mySprites.erase(mySprites.begin() + long(which));
             if (op == 5) sprite->SetAlpha(pick(0, 1) ? 255 : 128);
-            if (op == 6) sprite->SetLayer(sprite->GetLayer() ? nullptr : CScreenLayer::Get());
+            if (op == 6) sprite->SetLayer(sprite->GetLayer() ? nullptr : &ScreenLayer());
             if (op == 7) sprite->Resize(pick(4, 40), pick(4, 40));
         }
-        CScreenLayer::Get()->Update();
+        ScreenLayer().Update();
         const std::vector<Uint32> now = Pixels(myVideo);
         SCOPED_TRACE(testing::Message() << "frame " << frame);
         ExpectChangesRecorded(previous, now);
@@ -181,9 +181,9 @@ class ScreenModeTest : public CGfxTestBase {};
 // The second mode is the dummy driver's own choice, a palettized 8-bit screen.
 TEST_F(ScreenModeTest, NewScreenGetsEverythingDrawnAlsoAtEightBits) {
     OpenScreen(kWidth, kHeight, 32);
-    CScreenLayer::Get();
+    ScreenLayer();
     CSprite* sprite = AddSprite(kRed, 10, 10, 20, 20, 100);
-    CScreenLayer::Get()->Update();  // no screen yet: nothing to draw on
+    ScreenLayer().Update();  // no screen yet: nothing to draw on
     InstallScreen();
     CLogCapture log;
     Frame();
@@ -206,7 +206,7 @@ TEST_F(ScreenModeTest, NewScreenGetsEverythingDrawnAlsoAtEightBits) {
     CSprite* blue = mySprites.back().get();
     blue->SetPosition(20, 20);
     blue->SetZ(90);
-    blue->SetLayer(CScreenLayer::Get());
+    blue->SetLayer(&ScreenLayer());
     Frame();
     EXPECT_EQ(myScreen->GetPixel(10, 10), kRed);
     EXPECT_EQ(myScreen->GetPixel(20, 20), kBlue);

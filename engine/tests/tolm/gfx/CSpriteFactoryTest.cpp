@@ -23,7 +23,7 @@ protected:
     // The sprite is kept by the fixture, so it goes before the screen layer.
     CSprite* Load(const std::string& name, const std::string& text) {
         test::WriteFile(myDir.File(name), text);
-        mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File(name)));
+        mySprites.emplace_back(SpriteFactory().LoadSprite(myDir.File(name)));
         return mySprites.back().get();
     }
 
@@ -39,8 +39,8 @@ TEST_F(SpriteFactoryTest, TypeTable) {
     }
     EXPECT_EQ(CSpriteFactory::GetTypeId("Sprite_Layer"), 0);
     EXPECT_EQ(CSpriteFactory::GetTypeName(5), "");
-    EXPECT_EQ(CSpriteFactory::Get()->CreateSprite(7), nullptr);
-    EXPECT_EQ(CSpriteFactory::Get()->CreateSprite(2), CScreenLayer::Get());
+    EXPECT_EQ(SpriteFactory().CreateSprite(7), nullptr);
+    EXPECT_EQ(SpriteFactory().CreateSprite(2), &ScreenLayer());
 }
 
 TEST_F(SpriteFactoryTest, MembersAbsentOddOrOutOfRangeKeepTheirDefaults) {
@@ -77,7 +77,7 @@ TEST_F(SpriteFactoryTest, MembersAbsentOddOrOutOfRangeKeepTheirDefaults) {
         EXPECT_EQ(sprite->GetScrollRect(), c.scroll);
         EXPECT_EQ(sprite->GetZ(), c.z);
         EXPECT_EQ(sprite->GetAlpha(), c.alpha);
-        EXPECT_EQ(sprite->GetLayer(), CScreenLayer::Get());
+        EXPECT_EQ(sprite->GetLayer(), &ScreenLayer());
     }
     Frame();  // drawing such sprites stays on the screen's memory
     Frame();
@@ -90,7 +90,7 @@ TEST_F(SpriteFactoryTest, LayersComeFromTheirTypeNameButTheScreenLayerIsNotHande
     EXPECT_EQ(layer->GetType(), 1);
     EXPECT_EQ(layer->GetZ(), 3);
     EXPECT_EQ(layer->GetX(), 1);
-    EXPECT_EQ(layer->GetLayer(), CScreenLayer::Get());
+    EXPECT_EQ(layer->GetLayer(), &ScreenLayer());
     // Text and animated sprites come from the creators their modules registered.
     EXPECT_EQ(Load("text.xml", "<T type=\"sprite_text\" ></T>\n")->GetType(), 3);
     EXPECT_EQ(Load("anim.xml", "<A type=\"sprite_animated\" ></A>\n")->GetType(), 4);
@@ -98,9 +98,9 @@ TEST_F(SpriteFactoryTest, LayersComeFromTheirTypeNameButTheScreenLayerIsNotHande
     // The caller owns what it gets, and deletes it: never the process-wide screen layer.
     CLogCapture log;
     CSprite* refused = Load("screen.xml", "<S type=\"sprite_screenlayer\" ><Z>3</Z></S>\n");
-    EXPECT_NE(refused, CScreenLayer::Get());
+    EXPECT_NE(refused, &ScreenLayer());
     EXPECT_TRUE(refused->IsEmpty());
-    EXPECT_EQ(CScreenLayer::Get()->GetZ(), 100);
+    EXPECT_EQ(ScreenLayer().GetZ(), 100);
     EXPECT_TRUE(log.Has("[ERROR] CSpriteFactory::LoadSprite() - " + myDir.File("screen.xml") +
                             " describes the screen layer, which cannot be handed out; an empty "
                             "sprite is returned instead.\n",
@@ -114,7 +114,7 @@ TEST_F(SpriteFactoryTest, UnreadableFilesGiveEmptySpritesAndUpperCaseXmlIsAPictu
         EXPECT_EQ(sprite->GetType(), 0);
         EXPECT_TRUE(sprite->IsEmpty());
     }
-    mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myDir.File("absent.xml")));
+    mySprites.emplace_back(SpriteFactory().LoadSprite(myDir.File("absent.xml")));
     EXPECT_TRUE(mySprites.back()->IsEmpty());
     // Read as a picture, which it is not: the empty buffer, which draws nothing.
     CSprite* shout = Load("shout.XML", "<Sprite><Z>7</Z></Sprite>\n");
@@ -123,7 +123,7 @@ TEST_F(SpriteFactoryTest, UnreadableFilesGiveEmptySpritesAndUpperCaseXmlIsAPictu
     shout->SetRect(types::rect(0, 0, 50, 50));
     Frame();
     EXPECT_EQ(Pixels(myVideo), std::vector<Uint32>(kWidth * kHeight, 0));
-    mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(myPicture));
+    mySprites.emplace_back(SpriteFactory().LoadSprite(myPicture));
     EXPECT_EQ(mySprites.back()->GetRect(), types::rect(0, 0, 12, 10));
     Frame();
     EXPECT_EQ(myScreen->GetPixel(0, 0), kRed);
@@ -175,10 +175,10 @@ TEST_F(SpriteFactoryTest, BrokenDescriptionFilesAreReportedOnceByNameAndPlayGoes
         CLogCapture log;
         // The game loads some descriptions again for every new sprite: one line in all.
         for (int i = 0; i < 3; ++i) {
-            mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(file));
+            mySprites.emplace_back(SpriteFactory().LoadSprite(file));
             EXPECT_EQ(mySprites.back()->GetType(), 0);
             EXPECT_TRUE(mySprites.back()->IsEmpty());
-            EXPECT_EQ(mySprites.back()->GetLayer(), CScreenLayer::Get());
+            EXPECT_EQ(mySprites.back()->GetLayer(), &ScreenLayer());
         }
         EXPECT_EQ(log.Lines(), std::vector<std::string>{"[ERROR] CSpriteFactory::LoadSprite() - " +
                                                         file + " " + c.problem + "\n"});
@@ -210,7 +210,7 @@ TEST_F(SpriteFactoryTest, WrittenDescriptionReadsBack) {
     for (int i = 0; i < root->GetChildCount(); ++i) names.push_back(root->GetChild(i)->GetName());
     EXPECT_EQ(names,
               (std::vector<std::string>{"ImageFilename", "ScrollRect", "ImageRect", "Z", "Alpha"}));
-    mySprites.emplace_back(CSpriteFactory::Get()->LoadSprite(out));
+    mySprites.emplace_back(SpriteFactory().LoadSprite(out));
     CSprite* back = mySprites.back().get();
     EXPECT_EQ(back->GetImage()->GetFilename(), myPicture);
     EXPECT_EQ(back->GetScrollRect(), types::rect(1, 1, 30, 30));

@@ -58,7 +58,7 @@ TEST_F(CTextSpriteTest, ResizeReplacesThePictureAndTheTextRectFollows) {
     auto* font = new CFont;
     CSystemFontLoader system(font);
     CTextSprite sprite(font, 100, 30);
-    sprite.SetLayer(CScreenLayer::Get());
+    sprite.SetLayer(&ScreenLayer());
     sprite.SetText("Hi");
     sprite.SetTextRect(types::rect(2, 0, 100, 15));
     sprite.Resize(200, 40);

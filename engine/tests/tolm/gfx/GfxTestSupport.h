@@ -10,10 +10,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "SDL.h"
+#include "support/CEngineFixture.h"
 #include "support/CLogCapture.h"
 #include "support/TestFiles.h"
 #include "tolm/gfx/CScreenLayer.h"
@@ -60,10 +62,9 @@ protected:
     }
     void TearDown() override {
         mySprites.clear();
-        CScreenLayer::Delete();
+        myEngine.reset();
         Gfx::SetScreen(nullptr);
         myScreen.reset();
-        Gfx::DeleteFactory();
         SDL_Quit();
     }
 
@@ -106,11 +107,11 @@ protected:
         mySprites.push_back(std::make_unique<CSprite>(picture));
         mySprites.back()->SetPosition(x, y);
         mySprites.back()->SetZ(z);
-        mySprites.back()->SetLayer(CScreenLayer::Get());
+        mySprites.back()->SetLayer(&ScreenLayer());
         return mySprites.back().get();
     }
     void Frame() {
-        CScreenLayer::Get()->Update();
+        ScreenLayer().Update();
         myScreen->Flip();
     }
     static std::vector<Uint32> Pixels(SDL_Surface* surface) {
@@ -130,11 +131,13 @@ protected:
         SDL_Surface* blank = SDL_CreateRGBSurface(0, myVideo->w, myVideo->h, f->BitsPerPixel,
                                                   f->Rmask, f->Gmask, f->Bmask, f->Amask);
         CSprite canvas(new CGfxBufferSDL(blank));
-        const std::vector<CSprite*>& sprites = CScreenLayer::Get()->GetSprites();
+        const std::vector<CSprite*>& sprites = ScreenLayer().GetSprites();
         for (auto it = sprites.rbegin(); it != sprites.rend(); ++it) (*it)->Draw(&canvas);
         return Pixels(blank);
     }
 
+    // Made with the test, taken down (with the screen layer and the factory) in TearDown.
+    std::optional<CEngineFixture> myEngine{std::in_place};
     CTempDir myDir;
     SDL_Surface* myVideo = nullptr;
     std::unique_ptr<CScreenBufferSDL> myScreen;

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "support/CEngineFixture.h"
 #include "tolm/inputdevice/CEventManager.h"
 #include "tolm/inputdevice/CMouse.h"
 #include "tolm/inputdevice/InputTestSupport.h"
@@ -38,6 +39,8 @@ protected:
         return lines;
     }
 
+    // The mouse device attached to the event manager, as in the program.
+    CEngineFixture myEngine;
     std::vector<std::unique_ptr<CJournalMouseListener>> myOwned;
 };
 

@@ -21,8 +21,8 @@ TEST_F(CTextInputFocusTest, OnlyLetBindingsRunWhileAFieldHoldsTheKeyboard) {
     ASSERT_TRUE(Factory().StartTask("event", "event", 1, nullptr));
     ASSERT_TRUE(Factory().StartTask("keyboard", "keyboard", 2, nullptr));
     Start("rec", 3);
-    GetConsole()->Execute("keyboard::bind(\"a\", \"rec::typed\")");
-    GetConsole()->Execute("keyboard::bind(\"a\", \"rec::close\")");
+    Console().Execute("keyboard::bind(\"a\", \"rec::typed\")");
+    Console().Execute("keyboard::bind(\"a\", \"rec::close\")");
     CLettingField field, other;
     SetTextInputFocus(&field);
     ClearTextInputFocus(&other);  // not the holder: changes nothing

@@ -35,7 +35,7 @@ TEST_F(CGfxTestTaskTest, RunsWithoutTheDigitFontAndItsMoverMoves) {
     EXPECT_TRUE(myLog->Contains("gfxtest: scene of 7 sprites on 800x600\n"));
     const auto run = [&time](types::ticks by) {
         time.Advance(by);
-        CSingletonPtr<CTaskScheduler>::Get()->RunOnce();
+        Scheduler().RunOnce();
     };
     run(16);
     EXPECT_EQ(ScreenPixel(54, 324), T::kWhite) << "the mover's ring";
@@ -45,7 +45,7 @@ TEST_F(CGfxTestTaskTest, RunsWithoutTheDigitFontAndItsMoverMoves) {
     Factory().StopTask("scene");
     run(20);
     run(0);
-    EXPECT_TRUE(CScreenLayer::Get()->IsEmpty());
+    EXPECT_TRUE(ScreenLayer().IsEmpty());
 }
 
 }  // namespace

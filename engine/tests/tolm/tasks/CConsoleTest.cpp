@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "support/TestFiles.h"
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CBoundVariable.h"
 #include "tolm/tasks/CCommandNamespaces.h"
 #include "tolm/tasks/CConsole.h"
@@ -162,10 +163,10 @@ TEST_F(CConsoleTest, AnswersOfLines) {
 }
 
 TEST_F(CConsoleTest, BasicCommandsAnswerTheirTextsAlsoAfterAConsoleHolderRestart) {
-    GetConsole();
-    CSingletonPtr<CConsoleHolder>::Delete();  // takes the logger along
+    Console();
+    CSingletonPtr<CConsoleHolder>::Delete();
     myLog = std::make_unique<CLogCapture>();
-    CConsole& console = *GetConsole();
+    CConsole& console = Console();
     const char* cases[][2] = {
         {"load", "Error: Load() You need to give a filename as a parameter."},
         {"load(5)", "Error: Load() You need to give a filename as a parameter."},
@@ -191,7 +192,7 @@ TEST_F(CConsoleTest, BasicCommandsAnswerTheirTextsAlsoAfterAConsoleHolderRestart
 }
 
 TEST_F(CConsoleTest, StartTaskTakesTypeNamePriorityAndRestAndNameRoutesToTheTask) {
-    CConsole& console = *GetConsole();
+    CConsole& console = Console();
     EXPECT_EQ(console.Execute("starttask(\"recorder\", \"Rec\", 5, 1, \"two\")"),
               "recorder started");
     EXPECT_EQ(Describe(FindRecorder("Rec")->myParameters), (Lines{"n 1", "s two"}));
@@ -251,7 +252,7 @@ TEST_F(CConsoleTest, ReadyMadeCallsRunOneCommandWithTheirListAsItIs) {
     EXPECT_EQ(myProbe.myCalls, 2);
 
     // The process-wide console routes it to the task of exactly that instance name.
-    CConsole& console = *GetConsole();
+    CConsole& console = Console();
     Start("Rec", 5);
     Journal().clear();
     EXPECT_EQ(console.ExecuteCommandInNamespace("Rec", "Play", list), "");
@@ -310,13 +311,13 @@ TEST_F(CConsoleTest, ScriptsRunEveryLineDropCarriageReturnsAndStopAtTheDepthLimi
 
     const std::string self = dir.File("self.txt");
     WriteFile(self, "count = probe()\nload(\"" + self + "\")\n");
-    GetConsole()->AddCommand("probe", &myProbe);
+    Console().AddCommand("probe", &myProbe);
     myProbe.myCalls = 0;
-    GetConsole()->ExecuteFile(self);
+    Console().ExecuteFile(self);
     EXPECT_EQ(myProbe.myCalls, CConsole::kMaxScriptDepth);
     EXPECT_EQ(myLog->Lines(),
               (Lines{"[ERROR] Scripts nested deeper than 16 levels, not loading " + self + "\n"}));
-    GetConsole()->RemoveCommand("probe");
+    Console().RemoveCommand("probe");
 }
 
 TEST_F(CConsoleTest, DeeplyNestedLinesEndWithoutRunning) {

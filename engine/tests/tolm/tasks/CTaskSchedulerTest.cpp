@@ -2,6 +2,7 @@
 // stopping, inactivity and the timed-task group.
 #include <gtest/gtest.h>
 
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/inputdevice/CEventManager.h"
 #include "tolm/tasks/CTaskScheduler.h"
 #include "tolm/tasks/TaskTestSupport.h"

@@ -95,8 +95,8 @@ TEST_F(FramePacingTest, TimedTasksAndFakeThreadsWakeTheLoopInTime) {
 
 TEST_F(FramePacingTest, ConsoleVariableSwitchesTheSleepOnAndTheLoopStillEnds) {
     CApplication application(0, nullptr);
-    EXPECT_EQ(GetConsole()->GetVariable("sys_frame_sleep"), "0");
-    GetConsole()->Execute("sys_frame_sleep = 1");
+    EXPECT_EQ(Console().GetVariable("sys_frame_sleep"), "0");
+    Console().Execute("sys_frame_sleep = 1");
     auto task = std::make_unique<CDueTask>(10, "sleeper");
     task->myDue = 10;
     task->myOnUpdate = [t = task.get()] {

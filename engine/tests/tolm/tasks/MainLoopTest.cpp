@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "support/TestFiles.h"
+#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CApplication.h"
 #include "tolm/tasks/CFakeThread.h"
 #include "tolm/tasks/TaskTestSupport.h"

@@ -1,6 +1,6 @@
 // Shared by the runtime-core tests: a task that writes what happens to it into a journal
-// (registered as the test-only task type "recorder"), and a fixture that gives every test a
-// fresh scheduler, console and factory task set, whether tests run alone or together.
+// (registered as the test-only task type "recorder"), and a fixture that gives every test
+// fresh engine services and no tasks, whether tests run alone or together.
 #ifndef TOLM_TESTS_TASKS_TASKTESTSUPPORT_H
 #define TOLM_TESTS_TASKS_TASKTESTSUPPORT_H
 
@@ -8,11 +8,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "support/CEngineFixture.h"
 #include "support/CLogCapture.h"
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTask.h"
 #include "tolm/tasks/CTaskFactory.h"
@@ -71,11 +72,8 @@ public:
     std::function<void()> myOnUpdate;
 };
 
-inline CTaskScheduler& Scheduler() {
-    return *CSingletonPtr<CTaskScheduler>::Get();
-}
 inline CTaskFactory& Factory() {
-    return *CSingletonPtr<CTaskFactory>::Get();
+    return TaskFactory();
 }
 inline CRecordingTask* FindRecorder(const std::string& name) {
     return dynamic_cast<CRecordingTask*>(Factory().FindTask(name));
@@ -89,17 +87,13 @@ inline Lines RunningNames() {
 class CRuntimeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Reset();
+        Journal().clear();
+        myEngine.emplace();
         myLog = std::make_unique<CLogCapture>();
     }
     void TearDown() override {
         myLog.reset();
-        Reset();
-    }
-    static void Reset() {
-        Factory().DeleteAllTasks();
-        CSingletonPtr<CTaskScheduler>::Delete();
-        CSingletonPtr<CConsoleHolder>::Delete();
+        myEngine.reset();
         Journal().clear();
     }
     // A "recorder" started through the factory, as the script would.
@@ -108,6 +102,7 @@ protected:
         return FindRecorder(name);
     }
 
+    std::optional<CEngineFixture> myEngine;
     std::unique_ptr<CLogCapture> myLog;
 };
 

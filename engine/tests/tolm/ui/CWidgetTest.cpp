@@ -106,7 +106,7 @@ TEST_F(UiTest, MovingAWidgetMovesItsDescendants) {
 }
 
 TEST_F(UiTest, DesktopKeepsChildrenInsideWithTheirSize) {
-    auto* window = new CWidget(Desktop(), rect(700, 500, 200, 150));
+    auto* window = new CWidget(&Desktop(), rect(700, 500, 200, 150));
     EXPECT_EQ(window->GetRect(), rect(600, 450, 200, 150));
     window->Move(-1000, 30);
     EXPECT_EQ(window->GetRect(), rect(0, 450, 200, 150));
@@ -116,7 +116,7 @@ TEST_F(UiTest, DesktopKeepsChildrenInsideWithTheirSize) {
 }
 
 TEST_F(UiTest, RoutingHoverAndIgnoredTypes) {
-    auto* back = new CRecordingWidget(Desktop(), rect(0, 0, 100, 100), false, "back");
+    auto* back = new CRecordingWidget(&Desktop(), rect(0, 0, 100, 100), false, "back");
     auto* a = new CRecordingWidget(back, rect(0, 0, 50, 50), false, "a");
     auto* b = new CRecordingWidget(back, rect(0, 0, 50, 50), false, "b");  // under a
     Route(CMouseEvent::kMoved, 10, 10);
@@ -133,7 +133,7 @@ TEST_F(UiTest, RoutingHoverAndIgnoredTypes) {
     back->SetIgnoreEvent(CMouseEvent::kMoved, true);
     Route(CMouseEvent::kMoved, 70, 10);  // the desktop passes back over and takes it
     EXPECT_EQ(Events(), (std::vector<std::string>{"back:2", "b:3", "b:1", "a:3", "a:4", "a:2"}));
-    EXPECT_EQ(CWidget::GetHovered(), Desktop());
+    EXPECT_EQ(CWidget::GetHovered(), &Desktop());
     Route(CMouseEvent::kPressed, 10, 10, 1);
     EXPECT_EQ(CWidget::GetHovered(), a);
 
@@ -144,14 +144,14 @@ TEST_F(UiTest, RoutingHoverAndIgnoredTypes) {
 }
 
 TEST_F(UiTest, WidgetDeletedByItsOwnEnterEventIsNotTouchedAgain) {
-    auto* doomed = new CRecordingWidget(Desktop(), rect(0, 0, 50, 50), false, "doomed");
+    auto* doomed = new CRecordingWidget(&Desktop(), rect(0, 0, 50, 50), false, "doomed");
     doomed->myAction = [doomed](const CMouseEvent& e) {
         if (e.type == CMouseEvent::kEntered) delete doomed;
     };
     Route(CMouseEvent::kMoved, 10, 10);
     EXPECT_EQ(Events(), std::vector<std::string>{"doomed:3"});
     EXPECT_EQ(CWidget::GetHovered(), nullptr);
-    EXPECT_TRUE(Desktop()->GetChildren().empty());
+    EXPECT_TRUE(Desktop().GetChildren().empty());
 }
 
 TEST_F(UiTest, DepthsDrawFirstChildrenInFront) {

@@ -18,7 +18,7 @@ class ButtonTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        button = new CButtonWidget(Desktop(), rect(100, 100, 50, 20));
+        button = new CButtonWidget(&Desktop(), rect(100, 100, 50, 20));
         button->GetClickSignal().Connect(MakeFunctionSlot<>([] { Events().push_back("click"); }));
         button->GetDoubleClickSignal().Connect(
             MakeFunctionSlot<>([] { Events().push_back("double"); }));
@@ -98,7 +98,7 @@ class WindowTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        window = new CWindowWidget(Desktop(), rect(10, 10, 400, 200), false, "Dev-tool");
+        window = new CWindowWidget(&Desktop(), rect(10, 10, 400, 200), false, "Dev-tool");
     }
     void TearDown() override { delete window; }
     CWindowWidget* window = nullptr;
@@ -124,9 +124,9 @@ TEST_F(WindowTest, MaximiseAndRestore) {
     EXPECT_TRUE(window->IsMaximised());
     EXPECT_EQ(window->GetRect(), rect(0, 0, 800, 600));
     EXPECT_EQ(window->GetCloseButton()->GetRect(), rect(775, 2, 20, 20));
-    Desktop()->Resize(400, 300);  // a maximised window follows the desktop
+    Desktop().Resize(400, 300);  // a maximised window follows the desktop
     EXPECT_EQ(window->GetRect(), rect(0, 0, 400, 300));
-    Desktop()->Resize(800, 600);
+    Desktop().Resize(800, 600);
     window->ToggleMaximised();
     EXPECT_FALSE(window->IsMaximised());
     EXPECT_EQ(window->GetRect(), rect(10, 10, 400, 200));
@@ -151,7 +151,7 @@ TEST_F(WindowTest, CloseClickRaisesTheFlagAndTheOwnerMayDeleteAtOnce) {
     Route(CMouseEvent::kReleased, 390, 20, 1);
     EXPECT_TRUE(window->IsCloseRequested());
     delete window;
-    window = new CWindowWidget(Desktop(), rect(10, 10, 400, 200));
+    window = new CWindowWidget(&Desktop(), rect(10, 10, 400, 200));
     // The slot dies with the window: it touches nothing of its own after the delete.
     window->GetCloseButton()->GetClickSignal().Connect(MakeFunctionSlot<>([this] {
         CWindowWidget* doomed = window;
@@ -166,10 +166,10 @@ TEST_F(WindowTest, CloseClickRaisesTheFlagAndTheOwnerMayDeleteAtOnce) {
 }
 
 TEST_F(WindowTest, PressRaisesTheWindowOverItsSiblings) {
-    auto* other = new CWindowWidget(Desktop(), rect(100, 100, 300, 200));
-    EXPECT_EQ(Desktop()->GetChildren().front(), window);
+    auto* other = new CWindowWidget(&Desktop(), rect(100, 100, 300, 200));
+    EXPECT_EQ(Desktop().GetChildren().front(), window);
     Route(CMouseEvent::kPressed, 350, 250, 1);
-    EXPECT_EQ(Desktop()->GetChildren().front(), other);
+    EXPECT_EQ(Desktop().GetChildren().front(), other);
     delete other;
 }
 

@@ -56,10 +56,10 @@ class UiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Events().clear();
-        Desktop()->Resize(800, 600);
+        Desktop().Resize(800, 600);
     }
     void Route(int type, int x, int y, int buttons = 0) {
-        Desktop()->HandleMouseEvent(CMouseEvent(type, x, y, buttons));
+        Desktop().HandleMouseEvent(CMouseEvent(type, x, y, buttons));
     }
 };
 

@@ -1,7 +1,7 @@
-// The create-on-first-use accessor behind every process-wide service (scheduler, console
-// holder, logger, factories). Get() creates the instance on its first call; Delete() destroys
-// it and clears the pointer, so the next Get() would create a fresh one. Services that live
-// until process exit are simply never deleted: the pointer keeps them reachable.
+// The create-on-first-use holder behind every accessor of tolm/Services.h. Get() creates the
+// instance on its first call; Delete() destroys it and clears the pointer, so the next Get()
+// would create a fresh one. CEngineServices creates and deletes the engine's services in
+// order; services that live until process exit are simply never deleted.
 #ifndef TOLM_DESIGNPATTERNS_SINGLETON_CSINGLETONPTR_H
 #define TOLM_DESIGNPATTERNS_SINGLETON_CSINGLETONPTR_H
 

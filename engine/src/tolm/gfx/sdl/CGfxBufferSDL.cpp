@@ -190,7 +190,7 @@ CGfxBufferSDL::CGfxBufferSDL(SDL_Surface* surface, const types::color& colorKey,
 
 CGfxBufferSDL::~CGfxBufferSDL() {
     DropWorkingCopy();
-    CTextureManager::Get()->Release(mySurface);
+    TextureManager().Release(mySurface);
 }
 
 void CGfxBufferSDL::DropWorkingCopy() {
@@ -415,7 +415,7 @@ SDL_Surface* CGfxBufferSDL::GetSurface() {
 
 void CGfxBufferSDL::SetSurface(SDL_Surface* surface, bool releaseOld) {
     DropWorkingCopy();
-    if (releaseOld) CTextureManager::Get()->Release(mySurface);
+    if (releaseOld) TextureManager().Release(mySurface);
     mySurface = surface;
     myWorkingSurface = surface;
     myViewRect = FullRectOf(surface);

@@ -71,7 +71,7 @@ CGfxBuffer* CGfxFactorySDL::NewBuffer(int w, int h) {
 }
 
 CGfxBuffer* CGfxFactorySDL::LoadImage(const std::string& filename, const types::color& colorKey) {
-    CTextureManager* textures = CTextureManager::Get();
+    CTextureManager* textures = &TextureManager();
     SDL_Surface* surface = nullptr;
     if (textures->Exists(filename)) {
         surface = textures->GetPointer(filename);

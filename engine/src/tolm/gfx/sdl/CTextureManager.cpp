@@ -5,8 +5,8 @@
 
 namespace tolm {
 
-CTextureManager* CTextureManager::Get() {
-    return CSingletonPtr<CTextureManager>::Get();
+CTextureManager& TextureManager() {
+    return *CSingletonPtr<CTextureManager>::Get();
 }
 
 bool CTextureManager::Exists(const std::string& filename) const {

@@ -9,13 +9,12 @@
 #include <string>
 
 #include "SDL.h"
+#include "tolm/Services.h"
 
 namespace tolm {
 
 class CTextureManager {
 public:
-    static CTextureManager* Get();
-
     bool Exists(const std::string& filename) const;
     // Registers a new file's surface with one user. A name already known is refused and the
     // caller keeps ownership of the given surface.

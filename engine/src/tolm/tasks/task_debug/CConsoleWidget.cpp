@@ -16,7 +16,7 @@ CConsoleWidget::CConsoleWidget(ui::CWidget* parent, const std::string& name)
     myGlyphWidth = std::max(1, font->GetTextWidth("M"));
     myLineHeight = std::max(1, font->GetLineHeight());
     myText = std::make_unique<CTextSprite>(font.release(), kTextWidth, kTextHeight);
-    myText->SetLayer(CScreenLayer::Get());
+    myText->SetLayer(&ScreenLayer());
     myLog = std::make_unique<CConsoleLogListener>(1);
     SetLayout("parent.x", "parent.y", "parent.w", "parent.h");
     UpdateDepth();

@@ -37,7 +37,7 @@ private:
 };
 
 std::vector<std::string> CompletionNames() {
-    CConsole* console = GetConsole();
+    CConsole* console = &Console();
     std::vector<std::string> names = console->GetVariableNames();
     for (const auto& command : console->GetCommands()) names.push_back(command.first);
     return names;
@@ -76,7 +76,7 @@ void CTaskDebug::MakeReadout() {
     const int screenHeight = EventManager().GetHeight();
     myFpsSprite->SetPosition(4, std::max(0, screenHeight - kFpsHeight - 4));
     myFpsSprite->SetZ(kFpsZ);
-    myFpsSprite->SetLayer(CScreenLayer::Get());
+    myFpsSprite->SetLayer(&ScreenLayer());
     myFpsSprite->SetText("Fps: ");
     myFpsDragger = std::make_unique<CDragWrapper>(myFpsSprite.get());
 }
@@ -118,7 +118,7 @@ void CTaskDebug::ToggleConsole() {
 }
 
 void CTaskDebug::OpenConsole() {
-    ui::CDesktopWidget* desktop = ui::Desktop();
+    ui::CDesktopWidget* desktop = &ui::Desktop();
     // Without the "ui" task nobody tells the desktop the window's size.
     if (desktop->GetRect().w <= 0 || desktop->GetRect().h <= 0) desktop->FitToScreen();
     myConsoleWindow = new ui::CWindowWidget(desktop, types::rect(10, 10, 400, 200), false,
@@ -154,7 +154,7 @@ void CTaskDebug::ExecuteInputLine() {
     const std::string line = myInputLine.TakeLine();
     if (Trim(line).empty()) return;
     // The line may close the console or stop this task; nothing here is touched afterwards.
-    GetConsole()->Execute(line, true);
+    Console().Execute(line, true);
 }
 
 bool CTaskDebug::LetsBindingRun(const std::string& command) const {

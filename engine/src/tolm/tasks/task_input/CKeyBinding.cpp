@@ -5,7 +5,7 @@
 namespace tolm {
 
 void CKeyBinding::Run(const std::string& command) {
-    GetConsole()->Execute(command, false);
+    Console().Execute(command, false);
 }
 
 }  // namespace tolm

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
 #include "tolm/tasks/CTaskScheduler.h"
 #include "tolm/tasks/task_sdl/BuiltInCursors.h"
@@ -72,7 +71,7 @@ void CTaskEventSDL::HandleEvent(const SDL_Event& event) {
             myEventManager->ButtonUp(CEventManager::ButtonMask(event.button.button));
             break;
         case SDL_QUIT:
-            CSingletonPtr<CTaskScheduler>::Get()->Quit();
+            Scheduler().Quit();
             break;
         case SDL_VIDEORESIZE:
             myEventManager->Resize(event.resize.w, event.resize.h);

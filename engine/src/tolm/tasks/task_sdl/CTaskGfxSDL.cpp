@@ -59,8 +59,8 @@ int& CTaskGfxSDL::LogFps() {
 }
 
 void CTaskGfxSDL::BindScreenVariables() {
-    BindConsoleVariable(*GetConsole(), "gfx_flip_rects_size", CScreenBufferSDL::FlipRectsSize());
-    BindConsoleVariable(*GetConsole(), "gfx_flip_debug_rects", CScreenBufferSDL::FlipDebugRects());
+    BindConsoleVariable(Console(), "gfx_flip_rects_size", CScreenBufferSDL::FlipRectsSize());
+    BindConsoleVariable(Console(), "gfx_flip_debug_rects", CScreenBufferSDL::FlipDebugRects());
 }
 
 CTaskGfxSDL::CTaskGfxSDL() : myScreenshotCommand(std::make_unique<CScreenshotCommand>(*this)) {}
@@ -76,9 +76,9 @@ bool CTaskGfxSDL::Start() {
     BindScreenVariables();
     Gfx::SetScreen(myScreen.get());
     // A script may set the variable before this task exists; the value is kept.
-    const std::string earlier = GetConsole()->GetVariable("gfx_log_fps");
-    BindConsoleVariable(*GetConsole(), "gfx_log_fps", LogFps());
-    if (!earlier.empty()) GetConsole()->SetVariable("gfx_log_fps", earlier);
+    const std::string earlier = Console().GetVariable("gfx_log_fps");
+    BindConsoleVariable(Console(), "gfx_log_fps", LogFps());
+    if (!earlier.empty()) Console().SetVariable("gfx_log_fps", earlier);
     myConsole = CreateConsole();
     myConsole->AddCommand("Screenshot", myScreenshotCommand.get());
     EventManager().AddScreenListener(this);
@@ -108,7 +108,7 @@ bool CTaskGfxSDL::FollowVideoSurface() {
         surface->h != myScreen->GetHeight()) {
         myScreen->SetVideoSurface(surface);
         myVideoSurface = surface;
-        if (CScreenLayer::Exists()) CScreenLayer::Get()->RequestDrawAll();
+        if (CScreenLayer::Exists()) ScreenLayer().RequestDrawAll();
     }
     return true;
 }
@@ -116,7 +116,7 @@ bool CTaskGfxSDL::FollowVideoSurface() {
 void CTaskGfxSDL::OnResize(int /*width*/, int /*height*/) {
     // The window task may hear of the resize after this task and set the mode later; what
     // counts is the surface at the next frame. A new mode loses the picture in any case.
-    if (FollowVideoSurface() && CScreenLayer::Exists()) CScreenLayer::Get()->RequestDrawAll();
+    if (FollowVideoSurface() && CScreenLayer::Exists()) ScreenLayer().RequestDrawAll();
 }
 
 void CTaskGfxSDL::Update() {

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "tolm/Services.h"
 #include "tolm/utils/logger/CLogListener.h"
 #include "tolm/utils/logger/CLogListenerForFile.h"
 
@@ -70,8 +71,6 @@ private:
     int myLevel = kNormal;
 };
 
-// The process-wide logger, created on first use.
-CLogger& Logger();
 // Destroys the process-wide logger (shutdown); a later Logger() call makes a new one that
 // appends to the same file.
 void DeleteLogger();

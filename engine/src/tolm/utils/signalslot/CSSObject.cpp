@@ -10,11 +10,11 @@
 namespace tolm {
 
 CSSObject::CSSObject(const std::string& name) : myName(name) {
-    CSingletonPtr<CSSObjectRegistry>::Get()->Add(this);
+    ObjectRegistry().Add(this);
 }
 
 CSSObject::CSSObject(const CSSObject& other) : myName(other.myName) {
-    CSingletonPtr<CSSObjectRegistry>::Get()->Add(this);
+    ObjectRegistry().Add(this);
 }
 
 CSSObject& CSSObject::operator=(const CSSObject& other) {
@@ -32,13 +32,13 @@ CSSObject::~CSSObject() {
         slot->ForgetTarget();
         if (slot->GetOwner()) delete slot;
     }
-    CSSObjectRegistry* registry = CSingletonPtr<CSSObjectRegistry>::Get();
+    CSSObjectRegistry* registry = &ObjectRegistry();
     registry->Remove(this);
     if (registry->IsEmpty()) CSingletonPtr<CSSObjectRegistry>::Delete();
 }
 
 std::unique_ptr<CSlot> CSSObject::CreateSlot(const std::string& slotName) {
-    return CSlotRegistry::Get().CreateSlot(*this, slotName);
+    return SlotRegistry().CreateSlot(*this, slotName);
 }
 
 void CSSObject::TrackSlot(CSlot* slot) {
@@ -48,6 +48,10 @@ void CSSObject::TrackSlot(CSlot* slot) {
 void CSSObject::ForgetSlot(CSlot* slot) {
     const auto found = std::find(mySlots.begin(), mySlots.end(), slot);
     if (found != mySlots.end()) mySlots.erase(found);
+}
+
+CSSObjectRegistry& ObjectRegistry() {
+    return *CSingletonPtr<CSSObjectRegistry>::Get();
 }
 
 }  // namespace tolm

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tolm/Services.h"
+
 namespace tolm {
 
 class CSSObject;

@@ -6,7 +6,7 @@
 
 namespace tolm {
 
-CSlot::CSlot() : myNamed(CSlotRegistry::Get().IsRegisteringNamedSlots()) {}
+CSlot::CSlot() : myNamed(SlotRegistry().IsRegisteringNamedSlots()) {}
 
 CSlot::~CSlot() {
     if (myOwner) myOwner->Detach(this);

@@ -6,7 +6,7 @@
 
 namespace tolm {
 
-CSlotRegistry& CSlotRegistry::Get() {
+CSlotRegistry& SlotRegistry() {
     return *CSingletonPtr<CSlotRegistry>::Get();
 }
 

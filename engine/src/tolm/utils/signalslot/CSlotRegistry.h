@@ -10,6 +10,8 @@
 #include <string>
 #include <utility>
 
+#include "tolm/Services.h"
+
 namespace tolm {
 
 class CSlot;
@@ -18,8 +20,6 @@ class CSSObject;
 class CSlotRegistry {
 public:
     using Factory = std::function<std::unique_ptr<CSlot>(CSSObject&)>;
-
-    static CSlotRegistry& Get();
 
     // Makes `className` the class being registered and turns the named-slot flag on, then
     // files the factory (replacing one of the same names).

@@ -7,14 +7,14 @@ namespace tolm {
 
 bool RegisterSlot(const std::string& className, const std::string& slotName,
                   CSlotRegistry::Factory factory) {
-    CSlotRegistry::Get().Register(className, slotName, std::move(factory));
+    SlotRegistry().Register(className, slotName, std::move(factory));
     return true;
 }
 
 CSSObject* FindObject(const std::string& name) {
     // Looking must not bring the registry into being: it lives only while objects do.
     if (!CSingletonPtr<CSSObjectRegistry>::Exists()) return nullptr;
-    return CSingletonPtr<CSSObjectRegistry>::Get()->Find(name);
+    return ObjectRegistry().Find(name);
 }
 
 std::unique_ptr<CSlot> CreateSlot(const std::string& objectName, const std::string& slotName) {
@@ -24,7 +24,7 @@ std::unique_ptr<CSlot> CreateSlot(const std::string& objectName, const std::stri
 
 std::pair<std::string, std::string> GetSlotInfo(const CSlot* slot) {
     if (!slot || !slot->GetTarget()) return {};
-    const std::string slotName = CSlotRegistry::Get().FindSlotName(*slot);
+    const std::string slotName = SlotRegistry().FindSlotName(*slot);
     if (slotName.empty()) return {};
     return {slot->GetTarget()->GetName(), slotName};
 }

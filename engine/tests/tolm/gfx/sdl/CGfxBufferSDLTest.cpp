@@ -118,7 +118,7 @@ TEST_F(GfxBufferSDLTest, SameFileIsDecodedOnceKeyedAndLivesUntilItsLastBuffer) {
     ASSERT_NE(first, second);
     ASSERT_FALSE(second->IsEmpty());
     EXPECT_EQ(surface_cast(first)->GetSDLSurface(), surface_cast(second)->GetSDLSurface());
-    EXPECT_EQ(CTextureManager::Get()->GetCount(path), 2);
+    EXPECT_EQ(TextureManager().GetCount(path), 2);
     Gfx::FreeImage(first);
     CGfxBuffer* target = Solid(6, 5, kGreen);
     EXPECT_TRUE(second->Blit(target));
@@ -126,7 +126,7 @@ TEST_F(GfxBufferSDLTest, SameFileIsDecodedOnceKeyedAndLivesUntilItsLastBuffer) {
     EXPECT_EQ(target->GetPixel(3, 1), kRed);
     Gfx::FreeImage(target);
     Gfx::FreeImage(second);
-    EXPECT_FALSE(CTextureManager::Get()->Exists(path));
+    EXPECT_FALSE(TextureManager().Exists(path));
     EXPECT_TRUE(Gfx::LoadImage(path, types::kColorKeyMagenta)->IsEmpty());
 }
 
@@ -174,7 +174,7 @@ TEST_F(GfxBufferSDLTest, UnreadablePicturesGiveTheEmptyBufferAndOneLine) {
             EXPECT_EQ(Gfx::LoadImage(myDir.File(name), types::kColorKeyMagenta),
                       Gfx::GetEmptyBuffer());
         }
-        EXPECT_FALSE(CTextureManager::Get()->Exists(myDir.File(name)));
+        EXPECT_FALSE(TextureManager().Exists(myDir.File(name)));
         ASSERT_EQ(log.Lines().size(), 1u);
         const std::string expected =
             "[WARNING] " +

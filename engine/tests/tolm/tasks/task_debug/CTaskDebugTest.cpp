@@ -38,7 +38,7 @@ protected:
         Factory().StartTask("window", "window", 1, &window);
         ASSERT_TRUE(Factory().StartTask("gfx", "gfx", 2, nullptr));
         myListeners = Logger().GetListenerCount();
-        mySprites = CScreenLayer::Get()->GetSprites().size();
+        mySprites = ScreenLayer().GetSprites().size();
         ASSERT_TRUE(Factory().StartTask("debug", "Debug", 3, nullptr));
         myTask = CTaskDebug::GetRunning();
         ASSERT_NE(myTask, nullptr);
@@ -47,7 +47,7 @@ protected:
         CInputTest::TearDown();
         if (!myOldDirectory.empty()) std::filesystem::current_path(myOldDirectory);
     }
-    static void Toggle() { GetConsole()->Execute("Debug::ToggleConsole()"); }
+    static void Toggle() { Console().Execute("Debug::ToggleConsole()"); }
     static void Type(const std::string& text) {
         for (char c : text) EventManager().Character(static_cast<unsigned char>(c));
     }
@@ -62,7 +62,7 @@ protected:
 };
 
 TEST_F(CTaskDebugTest, OpeningAndClosingLeavesNothingBehind) {
-    const std::size_t withReadout = CScreenLayer::Get()->GetSprites().size();
+    const std::size_t withReadout = ScreenLayer().GetSprites().size();
     EXPECT_EQ(withReadout, mySprites + 1);
     for (int i = 0; i < 200; ++i) {
         Toggle();
@@ -72,7 +72,7 @@ TEST_F(CTaskDebugTest, OpeningAndClosingLeavesNothingBehind) {
         ASSERT_FALSE(myTask->IsConsoleOpen());
     }
     EXPECT_EQ(ui::CWidget::GetLiveCount(), 1);  // the desktop
-    EXPECT_EQ(CScreenLayer::Get()->GetSprites().size(), withReadout);
+    EXPECT_EQ(ScreenLayer().GetSprites().size(), withReadout);
     EXPECT_EQ(Logger().GetListenerCount(), myListeners);
     EXPECT_EQ(GetTextInputFocus(), nullptr);
 
@@ -82,9 +82,9 @@ TEST_F(CTaskDebugTest, OpeningAndClosingLeavesNothingBehind) {
     EXPECT_EQ(window->GetName(), "Dev-tool");
     EXPECT_EQ(myTask->GetConsoleWidget()->GetRect(), window->GetClientArea()->GetRect());
     const types::rect close = window->GetCloseButton()->GetRect();
-    ui::Desktop()->HandleMouseEvent(
+    ui::Desktop().HandleMouseEvent(
         ui::CMouseEvent(ui::CMouseEvent::kPressed, close.x + 5, close.y + 5, 1));
-    ui::Desktop()->HandleMouseEvent(
+    ui::Desktop().HandleMouseEvent(
         ui::CMouseEvent(ui::CMouseEvent::kReleased, close.x + 5, close.y + 5, 1));
     Scheduler().RunOnce();
     EXPECT_FALSE(myTask->IsConsoleOpen());
@@ -93,7 +93,7 @@ TEST_F(CTaskDebugTest, OpeningAndClosingLeavesNothingBehind) {
 
     Factory().StopTask("Debug");
     EXPECT_EQ(ui::CWidget::GetLiveCount(), 1);
-    EXPECT_EQ(CScreenLayer::Get()->GetSprites().size(), mySprites);
+    EXPECT_EQ(ScreenLayer().GetSprites().size(), mySprites);
     EXPECT_EQ(Logger().GetListenerCount(), myListeners);
     EXPECT_EQ(CTaskDebug::GetRunning(), nullptr);
 }

@@ -38,7 +38,7 @@ protected:
         Start("rec", 3);
         Journal().clear();
     }
-    static std::string Run(const std::string& line) { return GetConsole()->Execute(line); }
+    static std::string Run(const std::string& line) { return Console().Execute(line); }
 
     CTaskKeyboard* myKeyboard = nullptr;
 };
@@ -129,7 +129,7 @@ TEST_F(CTaskKeyboardTest, BindingsThatBindMoreOrStopTheTaskDoNotBreakTheRunningW
         myKeyboard->Bind(SDLK_a, "rec::added");
         for (int key = 0; key < 200; ++key) myKeyboard->Bind(key, "rec::many");
     });
-    GetConsole()->AddCommand("rebind", &rebind);
+    Console().AddCommand("rebind", &rebind);
     Run("keyboard::bind(\"a\", \"rebind\")");
     Run("keyboard::bind(\"a\", \"rec::after\")");
     PushKey(SDL_KEYDOWN, SDLK_a);
@@ -145,7 +145,7 @@ TEST_F(CTaskKeyboardTest, BindingsThatBindMoreOrStopTheTaskDoNotBreakTheRunningW
     EXPECT_EQ(Commands(), (Lines{"many", "still"}));
     EXPECT_EQ(myKeyboard->GetBindingCount(SDLK_b), 0u);
     EXPECT_EQ(myKeyboard->GetQueuedCount(), 0u);
-    GetConsole()->RemoveCommand("rebind");
+    Console().RemoveCommand("rebind");
 }
 
 TEST_F(CTaskKeyboardTest, APausedKeyboardDropsWhatArrivesButItsKeyStatesFollow) {

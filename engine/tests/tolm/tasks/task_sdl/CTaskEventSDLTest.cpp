@@ -192,7 +192,7 @@ TEST_F(CTaskEventSDLTest, EachBuiltInCursorIsBuiltWithItsHotSpotAndOnlyOnAChange
 
 TEST_F(CTaskEventSDLTest, CursorCommandsOfTheMouseTaskReachTheCursor) {
     ASSERT_TRUE(Factory().StartTask("mouse", "mouse", 2, nullptr));
-    CConsole& console = *GetConsole();
+    CConsole& console = Console();
     console.Execute("mouse::CursorChangeTo(\"cursor_hand\")");
     SDL_Cursor* const hand = SDL_GetCursor();
     EXPECT_EQ(hand->hot_x, 5);

@@ -23,7 +23,7 @@ protected:
         for (int i = 0; i < 100; ++i) picture->PutPixel(i % 10, i / 10, kRed);
         mySquare = std::make_unique<CSprite>(picture);
         mySquare->SetPosition(x, y);
-        mySquare->SetLayer(CScreenLayer::Get());
+        mySquare->SetLayer(&ScreenLayer());
         return mySquare.get();
     }
     int NoDisplayLines() const {
@@ -123,9 +123,9 @@ TEST_F(CTaskGfxSDLTest, StopLeavesNoScreenLayerFactoryOrScreenBehind) {
     EXPECT_EQ(Gfx::GetScreen(), nullptr);
     EXPECT_EQ(mySquare->GetLayer(), nullptr);
     // A later sprite makes a fresh layer with no screen instead of reaching the freed one.
-    std::unique_ptr<CSprite> later(CSpriteFactory::Get()->LoadSprite("missing.png"));
-    CScreenLayer::Get()->Update();
-    EXPECT_EQ(later->GetLayer(), CScreenLayer::Get());
+    std::unique_ptr<CSprite> later(SpriteFactory().LoadSprite("missing.png"));
+    ScreenLayer().Update();
+    EXPECT_EQ(later->GetLayer(), &ScreenLayer());
 }
 
 TEST_F(CTaskGfxSDLTest, ScreenshotWritesTheScreenAsPng) {
@@ -152,7 +152,7 @@ TEST_F(CTaskGfxSDLTest, ScreenshotWritesTheScreenAsPng) {
     // Without a name: time-stamped files in the working directory, never overwritten.
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
-    for (int i = 0; i < 2; ++i) GetConsole()->Execute("gfx::Screenshot()");
+    for (int i = 0; i < 2; ++i) Console().Execute("gfx::Screenshot()");
     std::filesystem::current_path(previous);
     int stamped = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
@@ -162,13 +162,13 @@ TEST_F(CTaskGfxSDLTest, ScreenshotWritesTheScreenAsPng) {
 }
 
 TEST_F(CTaskGfxSDLTest, FrameRateIsLoggedWhenAskedBeforeTheTaskStarts) {
-    GetConsole()->Execute("gfx_log_fps = 1");
+    Console().Execute("gfx_log_fps = 1");
     StartWindow({160.0, 120.0, 32.0});
     CTaskGfxSDL* gfx = StartGfx();
     // An update every millisecond: a frame each 16 ms, so 62.5 a second.
     for (int i = 0; i < 5010; ++i, gfx->Update()) myTime.Advance(1);
     EXPECT_TRUE(myLog->Contains("Frames per second: 62.5\n"));
-    GetConsole()->Execute("gfx_log_fps = 0");
+    Console().Execute("gfx_log_fps = 0");
 }
 
 }  // namespace

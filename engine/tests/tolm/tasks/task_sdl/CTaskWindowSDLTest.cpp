@@ -34,7 +34,7 @@ TEST_F(CTaskWindowSDLTest, ParametersChooseSizeDepthAndFlags) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.width * 100000 + c.height);
-        Reset(true);
+        Restart();
         CTaskWindowSDL* window = StartWindow(c.parameters);
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->GetDepth(), c.depth);
@@ -140,8 +140,7 @@ TEST_F(CTaskWindowSDLTest, OutcomeSaysWhetherTheWindowOpenedAndWhyNot) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.driver ? c.driver : "(unset)") + " on " +
                      (c.display ? c.display : "(unset)"));
-        myLog.reset();  // the logger goes with the reset; a new capture follows the new one
-        Reset(true);
+        Restart();
         const CScopedVariable driver("SDL_VIDEODRIVER", c.driver);
         const CScopedVariable display("DISPLAY", c.display);
         SDL_SetError("Unrecognized sound file type");
@@ -187,7 +186,7 @@ TEST_F(CTaskWindowSDLTest, CommandsAnswerAndResize) {
         EXPECT_EQ(SDL_GetVideoSurface()->h, h) << line;
         EXPECT_EQ(EventManager().GetWidth(), w) << line;
     }
-    GetConsole()->Execute("window::SetName(5)");
+    Console().Execute("window::SetName(5)");
     EXPECT_EQ(window->GetCaption(), "5");
 }
 

@@ -8,12 +8,12 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <variant>
 #include <vector>
 
+#include "support/CEngineFixture.h"
 #include "support/CLogCapture.h"
-#include "tolm/designpatterns/singleton/CSingletonPtr.h"
-#include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/sdl/PixelAccess.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskFactory.h"
@@ -28,25 +28,24 @@ class CSdlTaskTest : public ::testing::Test {
 protected:
     using Param = std::variant<double, std::string>;
 
-    void SetUp() override { Reset(true); }
+    void SetUp() override { Restart(); }
     void TearDown() override {
         myLog.reset();
-        Reset(false);
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        myEngine.reset();
         QuitVideoOnce();
         setenv("SDL_VIDEODRIVER", "dummy", 1);
     }
-    void Reset(bool again) {
+    // Fresh services with the "sdl" library loaded and a new capture (also within a test).
+    void Restart() {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
-        CSingletonPtr<CTaskFactory>::Get()->DeleteAllTasks();
-        CScreenLayer::Delete();
-        CSingletonPtr<CTaskScheduler>::Delete();
-        CSingletonPtr<CConsoleHolder>::Delete();
-        if (!again) return;
+        myLog.reset();
+        myEngine.reset();
+        myEngine.emplace();
         CTaskLibraries::Load("sdl");
-        if (!myLog) myLog = std::make_unique<CLogCapture>();
+        myLog = std::make_unique<CLogCapture>();
     }
-    static CTaskFactory& Factory() { return *CSingletonPtr<CTaskFactory>::Get(); }
-    static CTaskScheduler& Scheduler() { return *CSingletonPtr<CTaskScheduler>::Get(); }
+    static CTaskFactory& Factory() { return TaskFactory(); }
 
     static CTaskWindowSDL* StartWindow(const std::vector<Param>& values) {
         CParameterList list;
@@ -70,6 +69,7 @@ protected:
     }
     static types::color ScreenPixel(int x, int y) { return Pixel(SDL_GetVideoSurface(), x, y); }
 
+    std::optional<CEngineFixture> myEngine;
     std::unique_ptr<CLogCapture> myLog;
 };
 

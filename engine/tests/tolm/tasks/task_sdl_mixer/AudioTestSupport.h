@@ -81,10 +81,10 @@ protected:
     CSDLMixerTask* StartAudio(const std::string& parameters = "") {
         std::string line = "starttask(\"audio\", \"Audio\", 10";
         if (!parameters.empty()) line += ", " + parameters;
-        GetConsole()->Execute(line + ")");
+        Console().Execute(line + ")");
         return dynamic_cast<CSDLMixerTask*>(Factory().FindTask("Audio"));
     }
-    static std::string Run(const std::string& line) { return GetConsole()->Execute(line); }
+    static std::string Run(const std::string& line) { return Console().Execute(line); }
     std::string File(const std::string& name) const { return myDir.File(name); }
     static int Count(const Lines& lines, const std::string& line) {
         return static_cast<int>(std::count(lines.begin(), lines.end(), line));
@@ -99,8 +99,8 @@ private:
         std::string value;
     };
     Saved mySaved[3] = {{"SDL_AUDIODRIVER", false, {}},
-                       {"SDL_DISKAUDIOFILE", false, {}},
-                       {"SDL_DISKAUDIODELAY", false, {}}};
+                        {"SDL_DISKAUDIOFILE", false, {}},
+                        {"SDL_DISKAUDIODELAY", false, {}}};
 };
 
 }  // namespace tolm::test

@@ -249,7 +249,7 @@ TEST(SignalSlotRegistry, TheObjectRegistryLivesWhileObjectsDo) {
         CTestTarget first("twin");
         CTestTarget second("twin");
         EXPECT_EQ(FindObject("twin"), &first);
-        EXPECT_EQ(CSingletonPtr<CSSObjectRegistry>::Get()->GetCount(), 2u);
+        EXPECT_EQ(ObjectRegistry().GetCount(), 2u);
     }
     EXPECT_FALSE(CSingletonPtr<CSSObjectRegistry>::Exists());
     EXPECT_EQ(FindObject("twin"), nullptr);

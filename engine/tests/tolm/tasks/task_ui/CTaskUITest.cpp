@@ -25,8 +25,8 @@ protected:
 };
 
 TEST_F(CTaskUITest, PointerEventsDragAWindowAndResizesReachTheDesktop) {
-    EXPECT_EQ(ui::Desktop()->GetRect(), types::rect(0, 0, 640, 480));
-    auto* window = new ui::CWindowWidget(ui::Desktop(), types::rect(10, 10, 200, 100));
+    EXPECT_EQ(ui::Desktop().GetRect(), types::rect(0, 0, 640, 480));
+    auto* window = new ui::CWindowWidget(&ui::Desktop(), types::rect(10, 10, 200, 100));
     PushMotion(50, 20);
     PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
     PushMotion(80, 60);
@@ -36,12 +36,12 @@ TEST_F(CTaskUITest, PointerEventsDragAWindowAndResizesReachTheDesktop) {
     EXPECT_EQ(window->GetRect(), types::rect(40, 50, 200, 100));
 
     EventManager().Resize(100, 80);
-    EXPECT_EQ(ui::Desktop()->GetRect(), types::rect(0, 0, 100, 80));
+    EXPECT_EQ(ui::Desktop().GetRect(), types::rect(0, 0, 100, 80));
     EXPECT_EQ(window->GetRect(), types::rect(6, 8, 31, 16));  // scaled with the desktop
 
     Factory().StopTask("ui");
     EventManager().Resize(640, 480);
-    EXPECT_EQ(ui::Desktop()->GetRect(), types::rect(0, 0, 100, 80));
+    EXPECT_EQ(ui::Desktop().GetRect(), types::rect(0, 0, 100, 80));
     PushMotion(20, 20);
     PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
     PushMotion(60, 60);
@@ -53,7 +53,7 @@ TEST_F(CTaskUITest, PointerEventsDragAWindowAndResizesReachTheDesktop) {
 // The game behind the widgets is a global listener of the mouse device, as here: it hears
 // nothing that a widget took, and everything else as before.
 TEST_F(CTaskUITest, WhatAWidgetTakesNeverReachesTheMouseDevice) {
-    auto* window = new ui::CWindowWidget(ui::Desktop(), types::rect(10, 10, 200, 100));
+    auto* window = new ui::CWindowWidget(&ui::Desktop(), types::rect(10, 10, 200, 100));
     CJournalMouseListener game("game", types::rect(), false);
     Mouse().AddGlobalListener(&game);
     const auto click = [] {

@@ -1,4 +1,4 @@
-#include "tolm/ui/CTaskUI.h"
+#include "tolm/tasks/task_ui/CTaskUI.h"
 
 #include "tolm/inputdevice/CEventManager.h"
 #include "tolm/tasks/CTaskRegistrar.h"
@@ -19,7 +19,7 @@ bool CTaskUI::Start() {
     events.AddPointerFilter(this);
     events.AddScreenListener(this);
     myRegistered = true;
-    Desktop()->FitToScreen();
+    Desktop().FitToScreen();
     return CTask::Start();
 }
 
@@ -39,11 +39,11 @@ void CTaskUI::Unregister() {
 bool CTaskUI::TakePointerMoved(int x, int y) {
     myPreviousPointer = myPointer;
     myPointer = types::point(x, y);
-    return Desktop()->TakeMouseEvent(CMouseEvent(CMouseEvent::kMoved, x, y));
+    return Desktop().TakeMouseEvent(CMouseEvent(CMouseEvent::kMoved, x, y));
 }
 
 bool CTaskUI::TakeButtonPressed(int mask) {
-    const bool taken = Desktop()->TakeMouseEvent(
+    const bool taken = Desktop().TakeMouseEvent(
         CMouseEvent(CMouseEvent::kPressed, myPointer.x, myPointer.y, mask));
     if (taken) myTakenButtons |= mask;
     return taken;
@@ -52,14 +52,14 @@ bool CTaskUI::TakeButtonPressed(int mask) {
 bool CTaskUI::TakeButtonReleased(int mask) {
     // The widgets hear of every release (a drag must end), but only the release of a press
     // they took is theirs alone.
-    Desktop()->TakeMouseEvent(CMouseEvent(CMouseEvent::kReleased, myPointer.x, myPointer.y, mask));
+    Desktop().TakeMouseEvent(CMouseEvent(CMouseEvent::kReleased, myPointer.x, myPointer.y, mask));
     const bool taken = (myTakenButtons & mask) != 0;
     myTakenButtons &= ~mask;
     return taken;
 }
 
 void CTaskUI::OnResize(int width, int height) {
-    Desktop()->Resize(width, height);
+    Desktop().Resize(width, height);
 }
 
 }  // namespace tolm::ui
