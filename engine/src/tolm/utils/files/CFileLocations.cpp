@@ -23,6 +23,13 @@ bool HoldsScript(const std::string& folder) {
     return fs::is_regular_file(fs::path(folder) / CFileLocations::kScriptName, ignored);
 }
 
+// Without a trailing slash, so that names joined to it read cleanly.
+std::string Normal(const fs::path& path) {
+    const fs::path normal = path.lexically_normal();
+    return (normal.has_filename() || normal == normal.root_path() ? normal : normal.parent_path())
+        .string();
+}
+
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
@@ -57,7 +64,7 @@ bool CFileLocations::Choose(const SFacts& facts, const std::string& programName,
                      kScriptName;
             return false;
         }
-        myDataFolder = fs::absolute(facts.dataOption).lexically_normal().string();
+        myDataFolder = Normal(fs::absolute(facts.dataOption));
     } else {
         const fs::path installed =
             (fs::path(facts.executable).parent_path() / ".." / "share" / programName)
@@ -157,8 +164,10 @@ bool CFileLocations::MakeFolder(const std::string& folder, std::string* error) {
     return true;
 }
 
-std::string CFileLocations::Join(const std::string& folder, const std::string& name) {
-    if (folder.empty() || (!name.empty() && name[0] == '/')) return name;
+std::string CFileLocations::Join(const std::string& folder, const std::string& name) const {
+    if (!name.empty() && name[0] == '/') return name;
+    // Installed, a relative name would land beside the data.
+    if (folder.empty()) return myInstalled ? std::string() : name;
     return folder + "/" + name;
 }
 

@@ -45,6 +45,7 @@ public:
     const std::string& GetPlayerFolder() const { return myPlayerFolder; }
 
     // The name placed in the state or the player's folder; an absolute name stays as it is.
+    // Empty (no file to write) when installed without a home folder to put it in.
     std::string StateFile(const std::string& name) const { return Join(myStateFolder, name); }
     std::string PlayerFile(const std::string& name) const { return Join(myPlayerFolder, name); }
 
@@ -53,7 +54,7 @@ public:
     static bool MakeFolder(const std::string& folder, std::string* error);
 
 private:
-    static std::string Join(const std::string& folder, const std::string& name);
+    std::string Join(const std::string& folder, const std::string& name) const;
     static std::string XdgFolder(const std::string& variable, const std::string& home,
                                  const char* fallback, const std::string& programName);
     void MakeWriteFolders(const std::string& programName);
