@@ -1,10 +1,11 @@
-// Process entry: the application does everything. When the start-up script wants a window
-// that does not open, the program says why in one line (on standard error and in the log)
-// and ends instead of running without a window; the exit code tells a caller what to do:
+// Process entry: after the command line and the choice of folders (where the data is read
+// and the log written), the application does everything. When the start-up script wants a
+// window that does not open, the program says why in one line (on standard error and in the
+// log) and ends instead of running without a window; the exit code tells a caller what to do:
 //   0  the program ran and ended (or printed --help or --version);
+//   2  (CCommandLine::kUsageErrorExitCode) an unknown option, or no game data to play from;
 //   3  (NoDisplayExitCode) there is no display to open a window on ("No display available:
 //      ..."): a caller may fall back to a virtual display;
-//   2  (CCommandLine::kUsageErrorExitCode) an unknown option, or no game data to play from;
 //   4  (WindowRefusedExitCode) there is a display, but it refused the window's size, depth
 //      or mode ("The display refused the window: ..."): a virtual display would not help,
 //      the start-up script needs mending.
