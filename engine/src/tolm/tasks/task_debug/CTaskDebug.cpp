@@ -13,6 +13,7 @@
 #include "tolm/ui/CDesktopWidget.h"
 #include "tolm/ui/CWindowWidget.h"
 #include "tolm/utils/StringUtils.h"
+#include "tolm/utils/files/CFileLocations.h"
 
 namespace tolm {
 namespace {
@@ -45,7 +46,8 @@ std::vector<std::string> CompletionNames() {
 
 }  // namespace
 
-CTaskDebug::CTaskDebug() = default;
+CTaskDebug::CTaskDebug()
+    : myInputLine(FileLocations().StateFile(CConsoleInputLine::kDefaultHistoryFile)) {}
 
 CTaskDebug::~CTaskDebug() {
     TakeDown();
