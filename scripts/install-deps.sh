@@ -17,6 +17,9 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(librsvg2-bin python3-numpy python3-cairo fonts-comic-neue)
     # The bad-data test makes its broken files with Python's standard library.
     packages+=(python3)
+    # The package test: cpack's dpkg-shlibdeps, the desktop entry's and metainfo's
+    # validators, the icons' renderer, and man to check the man page.
+    packages+=(dpkg-dev desktop-file-utils appstream librsvg2-bin man-db file)
 fi
 # The demonstration played where no display is available (scripts/demo.sh).
 if [ "${1:-}" = "--demo" ]; then

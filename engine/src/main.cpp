@@ -1,9 +1,10 @@
 // Process entry: the application does everything. When the start-up script wants a window
 // that does not open, the program says why in one line (on standard error and in the log)
 // and ends instead of running without a window; the exit code tells a caller what to do:
-//   0  the program ran and ended;
+//   0  the program ran and ended (or printed --help or --version);
 //   3  (NoDisplayExitCode) there is no display to open a window on ("No display available:
 //      ..."): a caller may fall back to a virtual display;
+//   2  (CCommandLine::kUsageErrorExitCode) an unknown option, or no game data to play from;
 //   4  (WindowRefusedExitCode) there is a display, but it refused the window's size, depth
 //      or mode ("The display refused the window: ..."): a virtual display would not help,
 //      the start-up script needs mending.
@@ -14,11 +15,16 @@
 #include "SDL.h"
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/tasks/CApplication.h"
+#include "tolm/tasks/CCommandLine.h"
 #include "tolm/tasks/CTaskFactory.h"
 #include "tolm/tasks/CTaskWindow.h"
+#include "tolm/utils/files/CFileLocations.h"
 #include "tolm/utils/logger/CLogger.h"
 
 namespace {
+
+const char* const kProgramName = "bubble-hush";
+const char* const kGameName = "Bubble Hush";
 
 constexpr int NoDisplayExitCode = 3;
 constexpr int WindowRefusedExitCode = 4;
@@ -37,6 +43,15 @@ void Say(const std::string& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tolm::CCommandLine commandLine(kProgramName, kGameName);
+    const tolm::CCommandLine::EAction action = commandLine.Parse(argc, argv);
+    if (action != tolm::CCommandLine::kRun) return commandLine.Answer(action, std::cout, std::cerr);
+    std::string noData;
+    if (!tolm::FileLocations().SetUp(commandLine.GetValue("--data"), kProgramName, &noData)) {
+        std::cerr << noData << std::endl;
+        return tolm::CCommandLine::kUsageErrorExitCode;
+    }
+
     int code = 0;
     {
         tolm::CApplication application(argc, argv);

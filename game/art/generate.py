@@ -2,13 +2,15 @@
 """Renders the game's art and sound from the sources beside this script.
 
 Writes every picture, sprite description file, the score font and every sound under
-game/data/, and a contact sheet of all sprites and frames under docs/. The output is
+game/data/, the desktop icons under game/icons/, and a contact sheet of all sprites and
+frames under docs/. The output is
 deterministic: the same sources and package versions give the same bytes, which the
 art_up_to_date test checks against the committed files.
 
     /usr/bin/python3 game/art/generate.py [--out ROOT]
 
-ROOT defaults to the repository root; the files go to ROOT/game/data and ROOT/docs.
+ROOT defaults to the repository root; the files go to ROOT/game/data, ROOT/game/icons and
+ROOT/docs.
 Needs rsvg-convert (librsvg2-bin), python3-numpy, python3-cairo and the Comic Neue font
 (fonts-comic-neue); scripts/install-art-deps.sh installs them.
 """
@@ -442,6 +444,27 @@ def make_font(out, tmp):
     widths = "".join("%02d" % 56 for _ in range(10))
     line = f"OGF;10;1;{w};{h};10;888;0123456789;{widths};data/gfx/numbers.png"
     out.write("gfx/numbers.ogf", (line + "\n").encode("ascii"))
+
+
+# --- the desktop icons --------------------------------------------------------------------
+# Named after the desktop entry's id (APP_ID in CMakeLists.txt), in the icon theme's layout.
+APP_ID = "org.tolm.BubbleHush"
+ICON_SIZES = (48, 128, 256)
+
+
+def make_icons(out, tmp):
+    icons = os.path.join(out.root, "game", "icons", "hicolor")
+    source = os.path.join(SRC, "icon.svg")
+    for size in ICON_SIZES:
+        folder = os.path.join(icons, f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        png = os.path.join(tmp, f"icon_{size}.png")
+        subprocess.run(["rsvg-convert", "-f", "png", "-w", str(size), "-h", str(size), "-o", png, source],
+                       check=True)
+        write_png(clear_colour_key(read_png(png)), os.path.join(folder, APP_ID + ".png"))
+    folder = os.path.join(icons, "scalable", "apps")
+    os.makedirs(folder, exist_ok=True)
+    shutil.copyfile(source, os.path.join(folder, APP_ID + ".svg"))
 
 
 # =======================================================================================
@@ -912,6 +935,7 @@ def main():
                     HELP_ANIMS, "play")
         make_font(out, tmp)
         make_gui(out, tmp)
+        make_icons(out, tmp)
     make_sounds(out)
     docs = os.path.join(out.root, "docs")
     os.makedirs(docs, exist_ok=True)

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "tolm/utils/StringUtils.h"
+#include "tolm/utils/files/SafeWrite.h"
 #include "tolm/utils/logger/CLogger.h"
 
 namespace tolm {
@@ -90,8 +91,10 @@ void CConsoleInputLine::LoadHistory() {
 
 void CConsoleInputLine::SaveHistory() const {
     if (myHistoryFile.empty()) return;
-    std::ofstream out(myHistoryFile, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : myHistory) out << line << '\n';
+    // Written whole or not at all, so that a crash while saving keeps the old history.
+    std::string text;
+    for (const std::string& line : myHistory) text += line + '\n';
+    WriteFileSafely(myHistoryFile, text);
 }
 
 CConsoleInputLine::Result CConsoleInputLine::OnKey(int key) {

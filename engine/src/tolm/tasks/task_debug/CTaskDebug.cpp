@@ -15,6 +15,7 @@
 #include "tolm/ui/CDesktopWidget.h"
 #include "tolm/ui/CWindowWidget.h"
 #include "tolm/utils/StringUtils.h"
+#include "tolm/utils/files/CFileLocations.h"
 
 namespace tolm {
 namespace {
@@ -47,7 +48,8 @@ std::vector<std::string> CompletionNames() {
 
 }  // namespace
 
-CTaskDebug::CTaskDebug() = default;
+CTaskDebug::CTaskDebug()
+    : myInputLine(FileLocations().StateFile(CConsoleInputLine::kDefaultHistoryFile)) {}
 
 CTaskDebug::~CTaskDebug() {
     TakeDown();

@@ -14,6 +14,7 @@
 #include "tolm/tasks/CBoundVariable.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
+#include "tolm/utils/files/CFileLocations.h"
 #include "tolm/utils/logger/CLogger.h"
 
 namespace tolm {
@@ -44,7 +45,7 @@ std::string TimeStampedName() {
     localtime_r(&now, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    const std::string base = std::string("screenshot-") + stamp;
+    const std::string base = FileLocations().PlayerFile(std::string("screenshot-") + stamp);
     std::string name = base + ".png";
     for (int n = 2; FileExists(name) && n < 1000; ++n)
         name = base + "-" + std::to_string(n) + ".png";
@@ -169,7 +170,8 @@ bool CTaskGfxSDL::HandleCommand(const std::string& line) {
 
 std::string CTaskGfxSDL::Screenshot(const std::string& fileName) {
     if (!FollowVideoSurface()) return "[ERROR] Screenshot: no display available";
-    const std::string name = fileName.empty() ? TimeStampedName() : fileName;
+    const std::string name =
+        fileName.empty() ? TimeStampedName() : FileLocations().PlayerFile(fileName);
     std::string error;
     if (!SavePNG(myVideoSurface, name, &error)) {
         Logger().Error() << "[ERROR] Screenshot: could not write " << name << ": " << error

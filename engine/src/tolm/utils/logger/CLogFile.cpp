@@ -11,7 +11,8 @@
 namespace tolm {
 namespace {
 
-// Shared by the process: a second CLogFile for the same name appends instead of emptying.
+// Shared by the process: a second CLogFile started for the same name appends instead of
+// emptying.
 std::string& LastFileName() {
     static std::string name;
     return name;
@@ -39,17 +40,20 @@ CLogFile::CLogFile(const std::string& fileName, const std::string& versionText)
     myMarkers[CLogger::kError] = "<!> ";
     myMarkers[CLogger::kIndent] = "(+) ";
     myMarkers[CLogger::kUnindent] = "(-) ";
+}
 
-    if (fileName != LastFileName()) {
-        LastFileName() = fileName;
-        std::FILE* file = std::fopen(myFileName.c_str(), "w");
-        if (file == nullptr) {
-            ReportFailure(myOpenFailureReported, "opened for writing", errno);
-        } else if (std::fclose(file) != 0) {
-            ReportFailure(myWriteFailureReported, "written", errno);
-        }
-        WriteHeader();
+void CLogFile::Start() {
+    if (myStarted) return;
+    myStarted = true;
+    if (myFileName == LastFileName()) return;
+    LastFileName() = myFileName;
+    std::FILE* file = std::fopen(myFileName.c_str(), "w");
+    if (file == nullptr) {
+        ReportFailure(myOpenFailureReported, "opened for writing", errno);
+    } else if (std::fclose(file) != 0) {
+        ReportFailure(myWriteFailureReported, "written", errno);
     }
+    WriteHeader();
 }
 
 std::string CLogFile::BuildLine() {
@@ -77,6 +81,7 @@ std::string CLogFile::MarkerFor(int level) {
 }
 
 void CLogFile::Write(const std::string& line, int level) {
+    Start();
     if (line.empty()) {
         MarkerFor(level);
         return;

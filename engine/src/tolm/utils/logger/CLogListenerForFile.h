@@ -17,6 +17,10 @@ public:
 
     void Write(const std::string& line, int level) override;
 
+    // Empties the file and writes its header now instead of at the first line.
+    void Start() { myFile->Start(); }
+    const std::string& GetFileName() const { return myFile->GetFileName(); }
+
     void SetThreshold(int threshold) { myThreshold = threshold; }
     int GetThreshold() const { return myThreshold; }
 

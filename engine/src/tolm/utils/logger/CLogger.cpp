@@ -3,11 +3,32 @@
 #include <vector>
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/utils/Version.h"
 
 namespace tolm {
+namespace {
 
-CLogger::CLogger()
-    : myDefaultListener(std::make_unique<CLogListenerForFile>("log.txt", "Tolm version 0.22")) {
+// Kept for the process, so that a logger made again after shutdown writes the same file.
+std::string& DefaultFileName() {
+    static std::string name = "log.txt";
+    return name;
+}
+
+bool& DefaultFileDropped() {
+    static bool dropped = false;
+    return dropped;
+}
+
+}  // namespace
+
+CLogger::CLogger() {
+    MakeDefaultListener(DefaultFileName());
+    if (DefaultFileDropped()) RemoveListener(myDefaultListener.get());
+}
+
+void CLogger::MakeDefaultListener(const std::string& fileName) {
+    if (myDefaultListener) RemoveListener(myDefaultListener.get());
+    myDefaultListener = std::make_unique<CLogListenerForFile>(fileName, kVersionText);
     myDefaultListener->SetThreshold(0);
     AddListener(myDefaultListener.get());
 }
@@ -50,6 +71,19 @@ void CLogger::AddListener(CLogListener* listener) {
 
 void CLogger::RemoveListener(CLogListener* listener) {
     myListeners.erase(listener);
+}
+
+void CLogger::SetFileName(const std::string& fileName) {
+    DefaultFileName() = fileName;
+    DefaultFileDropped() = false;
+    if (myDefaultListener->GetFileName() != fileName) MakeDefaultListener(fileName);
+    AddListener(myDefaultListener.get());
+    myDefaultListener->Start();
+}
+
+void CLogger::DropDefaultFile() {
+    DefaultFileDropped() = true;
+    if (myDefaultListener) RemoveListener(myDefaultListener.get());
 }
 
 std::string& CLogger::PendingLine() {

@@ -1,6 +1,7 @@
 // The engine's single text channel. Values inserted with << are formatted like a standard
 // stream, cut into lines and handed to every listener with the current level. The logger
-// owns only its default listener, which writes "log.txt".
+// owns only its default listener, which writes "log.txt" in the working directory unless the
+// program chose another file with SetFileName.
 //
 // Use: Logger() << "text " << 5 << std::endl;   Logger().Error() << "[ERROR] ...\n";
 // A selected level stays in force for every following line.
@@ -58,10 +59,19 @@ public:
 
     CLogListenerForFile* GetDefaultListener() const { return myDefaultListener.get(); }
 
+    // Moves the default listener to another file (also for loggers made later in the process)
+    // and starts that file now, so that it holds its header even if nothing else is logged.
+    // Lines already written stay in the old file.
+    void SetFileName(const std::string& fileName);
+    // Writes no file at all any more (the folder for it could not be made); other listeners
+    // go on.
+    void DropDefaultFile();
+
     // The characters received since the last line end, shared by the whole process.
     static std::string& PendingLine();
 
 private:
+    void MakeDefaultListener(const std::string& fileName);
     void Split(const std::string& text);
     void Dispatch(const std::string& line, int level);
 

@@ -55,6 +55,45 @@ std::string DateLine(std::time_t moment) {
     return std::string("( ) New log created on ") + text;
 }
 
+// A log made before the program knows its folders (the logger is made during static
+// initialisation) must leave nothing behind: the file is touched from its first line on.
+// SetFileName moves the log and starts the new file at once; a logger made again after
+// shutdown writes the same file, appending.
+TEST(CLogger, TheFileIsTouchedOnlyWhenStartedAndCanBeMoved) {
+    test::CTempDir dir;
+    const std::string first = dir.File("first.txt");
+    const std::string moved = dir.File("state/log.txt");
+    std::filesystem::create_directory(dir.File("state"));
+    { CLogFile unused(first, "v"); }
+    EXPECT_FALSE(std::filesystem::exists(first));
+
+    Logger().SetFileName(first);
+    EXPECT_EQ(test::ReadLines(first).size(), 5u);  // the header alone
+    Logger() << "in the first" << std::endl;
+    Logger().SetFileName(moved);
+    Logger() << "moved" << std::endl;
+    const Lines movedLines = test::ReadLines(moved);
+    ASSERT_EQ(movedLines.size(), 6u);
+    EXPECT_EQ(movedLines[2], "( ) Using Tolm version 0.22");
+    EXPECT_EQ(movedLines[5], "( ) moved");
+    EXPECT_EQ(test::ReadLines(first).back(), "( ) in the first");
+
+    DeleteLogger();
+    Logger() << "again" << std::endl;
+    EXPECT_EQ(test::ReadLines(moved).back(), "( ) again");
+    EXPECT_EQ(test::ReadLines(moved).size(), 7u);
+
+    // Dropped: no file gets the lines, other listeners still do.
+    CRecordingListener listener;
+    Logger().AddListener(&listener);
+    Logger().DropDefaultFile();
+    Logger() << "nowhere" << std::endl;
+    Logger().RemoveListener(&listener);
+    EXPECT_EQ(test::ReadLines(moved).size(), 7u);
+    EXPECT_EQ(listener.lines, Lines{"1:nowhere\n"});
+    DeleteLogger();
+}
+
 TEST(CLogFile, HeaderMarkersIndentationAndAppending) {
     test::CTempDir dir;
     const std::string name = dir.File("log.txt");
