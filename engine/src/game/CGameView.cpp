@@ -171,10 +171,15 @@ void CGameView::ShowLevel(int number) {
     myScoreCounter->SetLevel(number);
 }
 
-void CGameView::ShowTitleChoice(int number) {
+void CGameView::ShowTitleButtons(int continueNumber) {
+    if (continueNumber == 0) {
+        AddToOverlay(Load("data/gfx/title_start.xml"));
+        return;
+    }
     AddToOverlay(Load("data/gfx/title_choice.xml"));
     // One digit wide: the choice names levels 2 to 8.
-    AddToOverlay(MakeDigits(std::to_string(number), kChoiceLevelX, kChoiceLevelX, kChoiceLevelY));
+    AddToOverlay(
+        MakeDigits(std::to_string(continueNumber), kChoiceLevelX, kChoiceLevelX, kChoiceLevelY));
 }
 
 void CGameView::ShowBestScore(std::uint32_t score, bool onEnd) {

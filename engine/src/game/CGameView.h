@@ -61,7 +61,7 @@ public:
     void JumpOuterCharacters(int leftX, int rightX) override;
     void ShowScore(std::uint32_t score) override;
     void ShowLevel(int number) override;
-    void ShowTitleChoice(int number) override;
+    void ShowTitleButtons(int continueNumber) override;
     void ShowBestScore(std::uint32_t score, bool onEnd) override;
 
     const CMovingSpritePtr& GetBubble(int line, int position) const;

@@ -25,7 +25,7 @@ void CLevelFlow::ShowTitle() {
     const CSavedProgress& saved = SavedProgress();
     myView.SetOverlay(kTitleFile);
     myOffersChoice = saved.CanContinue();
-    if (myOffersChoice) myView.ShowTitleChoice(saved.GetLevelIndex() + 1);
+    myView.ShowTitleButtons(myOffersChoice ? saved.GetLevelIndex() + 1 : 0);
     if (saved.IsFinished()) myView.ShowBestScore(saved.GetBestScore(), false);
     myView.ShowLevel((myOffersChoice ? saved.GetLevelIndex() : LevelProgress().myLevelIndex) + 1);
     myScreenState = kTitleShown;

@@ -52,15 +52,15 @@ constexpr int kZonePointerY = 500;
 constexpr int kFreePointerX = 400;
 constexpr int kFreePointerY = 300;
 
-// The title's choice (data/gfx/title_choice.xml, drawn over the title's start button): the
+// The title's choice (data/gfx/title_choice.xml, in place of data/gfx/title_start.xml): the
 // level to go on at is written in the digit font centred on x, its top at y, and a click
 // inside the second button starts again from level 1.
-constexpr int kChoiceLevelX = 445;
-constexpr int kChoiceLevelY = 545;
-constexpr int kNewGameLeft = 500;
-constexpr int kNewGameTop = 540;
-constexpr int kNewGameRight = 692;
-constexpr int kNewGameBottom = 592;
+constexpr int kChoiceLevelX = 420;
+constexpr int kChoiceLevelY = 546;
+constexpr int kNewGameLeft = 480;
+constexpr int kNewGameTop = 544;
+constexpr int kNewGameRight = 680;
+constexpr int kNewGameBottom = 590;
 // The best score's plate (data/gfx/best_score.xml), in the picture's coordinates, on the
 // title and on the end picture; the digits are centred in the plate's right part.
 constexpr int kTitleBestX = 250;
