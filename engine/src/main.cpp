@@ -115,5 +115,7 @@ int main(int argc, char** argv) {
             application.Run();
         }
     }
+    // The last progress or settings written must reach the disk before the process ends.
+    tolm::CPlayerFile::Settle();
     return code;
 }

@@ -33,6 +33,8 @@ bool CGameTask::Start() {
 
 void CGameTask::Update() {
     if (myGame) myGame->Update();
+    // A failed save of the progress or the settings is told here, on the main thread.
+    tolm::CPlayerFile::ReportWrites();
 }
 
 void CGameTask::OnStop() {

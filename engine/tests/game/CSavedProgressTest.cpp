@@ -77,6 +77,11 @@ protected:
         return Handler().GetView().GetScoreCounter().GetLevelSprite()->GetText();
     }
     std::string File() const { return myDir.File(CSavedProgress::kFileName); }
+    // The file once the writes queued so far are done.
+    std::string Saved() const {
+        tolm::CPlayerFile::Settle();
+        return ReadFile(File());
+    }
 
     tolm::test::CTempDir myDir;
     CGameTask* myTask = nullptr;
@@ -97,7 +102,7 @@ TEST_F(SavedProgressTest, ALevelWonByAutoplayIsOfferedAtTheNextStartAndPlayedFro
     ASSERT_EQ(LevelProgress().myLevelIndex, 1);
     const std::uint32_t score = Handler().GetRules().GetScoreAtLevelStart();
     ASSERT_GT(score, 0u);
-    EXPECT_EQ(ReadFile(File()), ProgressText(1, score, false, 0));
+    EXPECT_EQ(Saved(), ProgressText(1, score, false, 0));
 
     // A new run: nothing of the last one but the file.
     Factory().DeleteAllTasks();
@@ -149,7 +154,7 @@ TEST_F(SavedProgressTest, TheVisibleControlOrItsKeyStartsAgainFromLevelOne) {
         EXPECT_EQ(Handler().GetView().GetScoreCounter().Get(), c.again ? 0u : 5100u);
         EXPECT_EQ(LevelShown(), c.again ? "Level 1" : "Level 5");
         // Starting again is kept at once; the finished game's best score stays.
-        EXPECT_EQ(ReadFile(File()),
+        EXPECT_EQ(Saved(),
                   c.again ? ProgressText(0, 0, true, 9900) : ProgressText(4, 5100, true, 9900));
     }
 }
@@ -208,6 +213,7 @@ TEST_F(SavedProgressTest, AFolderThatCannotBeWrittenCostsOneLineAndPlayGoesOn) {
     }
     EXPECT_EQ(LevelProgress().myLevelIndex, 3);
     EXPECT_EQ(Flow().GetScreenState(), CLevelFlow::kPlaying);
+    tolm::CPlayerFile::Settle();
     int lines = 0;
     for (const std::string& line : myLog->Lines())
         if (line.rfind("[WARNING] Cannot save ", 0) == 0) ++lines;
@@ -219,19 +225,19 @@ TEST_F(SavedProgressTest, AWriteThatFailsBeforeItsRenameKeepsTheOldProgress) {
     Click();
     Click();
     WinLevel();
-    const std::string afterFirst = ReadFile(File());
+    const std::string afterFirst = Saved();
     ASSERT_EQ(afterFirst, ProgressText(1, Handler().GetRules().GetScore(), false, 0));
     Click();
     tolm::FailNextSafeWriteAt(tolm::ESafeWriteStep::kRename);
     WinLevel();
-    EXPECT_EQ(ReadFile(File()), afterFirst);
+    EXPECT_EQ(Saved(), afterFirst);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(myDir.Path()),
                             std::filesystem::directory_iterator()),
               1);  // no temporary file left
     // The next level's record goes through again.
     Click();
     WinLevel();
-    EXPECT_EQ(ReadFile(File()), ProgressText(3, Handler().GetRules().GetScore(), false, 0));
+    EXPECT_EQ(Saved(), ProgressText(3, Handler().GetRules().GetScore(), false, 0));
 }
 
 TEST_F(SavedProgressTest, FinishingTheGameKeepsTheBestScoreForTheEndAndTheTitle) {
@@ -243,7 +249,7 @@ TEST_F(SavedProgressTest, FinishingTheGameKeepsTheBestScoreForTheEndAndTheTitle)
     const std::uint32_t final = Handler().GetRules().GetScore();
     ASSERT_LT(final, 999999u);
     // A lower final score leaves the best as it was; the next game starts at level 1.
-    EXPECT_EQ(ReadFile(File()), ProgressText(0, 0, true, 999999));
+    EXPECT_EQ(Saved(), ProgressText(0, 0, true, 999999));
     EXPECT_EQ(OverlayTexts(), std::vector<std::string>{"999999"});
 
     WriteFile(File(), ProgressText(7, 1000, true, 5));
@@ -252,7 +258,7 @@ TEST_F(SavedProgressTest, FinishingTheGameKeepsTheBestScoreForTheEndAndTheTitle)
     Click();
     Click();
     WinLevel();
-    EXPECT_EQ(ReadFile(File()), ProgressText(0, 0, true, final));
+    EXPECT_EQ(Saved(), ProgressText(0, 0, true, final));
     EXPECT_EQ(OverlayTexts(), std::vector<std::string>{std::to_string(final)});
 
     test::ResetLevelState();

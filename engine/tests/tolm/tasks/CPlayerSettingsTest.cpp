@@ -51,6 +51,7 @@ TEST_F(PlayerSettingsTest, SetInOneRunAppliedInTheNext) {
     Run("Audio::Mute()");
     Run("window::ToggleFullscreen()");
     ASSERT_TRUE(window->IsFullscreen());
+    EXPECT_TRUE(CPlayerFile::Settle());
     EXPECT_EQ(ReadFile(myName),
               "<settings>\n  <fullscreen>\n    1\n  </fullscreen>\n  <mute>\n    1\n  </mute>\n"
               "  <volume>\n    40\n  </volume>\n</settings>\n");

@@ -1,12 +1,18 @@
 #include "tolm/utils/files/CPlayerFile.h"
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <deque>
 #include <fstream>
+#include <mutex>
+#include <set>
 #include <sstream>
+#include <thread>
 #include <utility>
+#include <vector>
 
 #include "tolm/utils/files/SafeWrite.h"
 #include "tolm/utils/logger/CLogger.h"
@@ -30,6 +36,103 @@ std::string DateStamp() {
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
     return text;
+}
+
+// Safe writes on one thread of their own, in the order they were queued. The thread starts
+// with the first write and ends at process exit, after the queue is empty.
+class CWriteQueue {
+public:
+    struct SDone {
+        std::string fileName;
+        bool ok = false;
+        std::string error;
+    };
+
+    ~CWriteQueue() {
+        {
+            std::lock_guard<std::mutex> lock(myMutex);
+            myStopping = true;
+        }
+        myWake.notify_all();
+        if (myThread.joinable()) myThread.join();
+    }
+
+    void Push(std::string fileName, std::string content) {
+        {
+            std::lock_guard<std::mutex> lock(myMutex);
+            myJobs.emplace_back(std::move(fileName), std::move(content));
+            if (!myThread.joinable()) myThread = std::thread([this] { Run(); });
+        }
+        myWake.notify_all();
+    }
+
+    void Wait() {
+        std::unique_lock<std::mutex> lock(myMutex);
+        myIdle.wait(lock, [this] { return myJobs.empty() && !myBusy; });
+    }
+
+    std::vector<SDone> TakeDone() {
+        std::lock_guard<std::mutex> lock(myMutex);
+        std::vector<SDone> done;
+        done.swap(myDone);
+        return done;
+    }
+
+private:
+    void Run() {
+        std::unique_lock<std::mutex> lock(myMutex);
+        for (;;) {
+            myWake.wait(lock, [this] { return !myJobs.empty() || myStopping; });
+            if (myJobs.empty()) return;
+            std::pair<std::string, std::string> job = std::move(myJobs.front());
+            myJobs.pop_front();
+            myBusy = true;
+            lock.unlock();
+            SDone done{job.first, false, std::string()};
+            done.ok = WriteFileSafely(job.first, job.second, &done.error);
+            lock.lock();
+            myDone.push_back(std::move(done));
+            myBusy = false;
+            if (myJobs.empty()) myIdle.notify_all();
+        }
+    }
+
+    std::mutex myMutex;
+    std::condition_variable myWake;
+    std::condition_variable myIdle;
+    std::deque<std::pair<std::string, std::string>> myJobs;
+    std::vector<SDone> myDone;
+    bool myBusy = false;
+    bool myStopping = false;
+    std::thread myThread;
+};
+
+CWriteQueue& Queue() {
+    static CWriteQueue queue;
+    return queue;
+}
+
+// Files whose last write failed: the next failure of the same run is not told again.
+std::set<std::string>& Failing() {
+    static std::set<std::string> failing;
+    return failing;
+}
+
+// Logs the failures among the finished writes; true when every one of them worked.
+bool Tell(const std::vector<CWriteQueue::SDone>& finished) {
+    bool ok = true;
+    for (const CWriteQueue::SDone& done : finished) {
+        ok = ok && done.ok;
+        if (done.ok) {
+            Failing().erase(done.fileName);
+            continue;
+        }
+        // A read-only home fails every write alike: one line says it, not one per level.
+        if (!Failing().insert(done.fileName).second) continue;
+        Logger().Warning() << "[WARNING] Cannot save " << done.fileName << " (" << done.error
+                           << "), playing on without saving" << std::endl;
+    }
+    return ok;
 }
 
 enum class EContent { kMissing, kTooLarge, kRead };
@@ -84,6 +187,8 @@ std::string CPlayerFile::PathOf(const std::string& name) {
 CPlayerFile::ERead CPlayerFile::Read(Fields& fields) {
     fields.clear();
     if (myFileName.empty()) return ERead::kMissing;
+    // A write still queued for this file would otherwise be read half-way or not at all.
+    WaitForWrites();
     std::string content;
     const EContent read = ReadWhole(myFileName, &content);
     if (read == EContent::kMissing) return ERead::kMissing;
@@ -122,18 +227,21 @@ bool CPlayerFile::Write(const Fields& fields) {
     }
     std::ostringstream text;
     CXmlWriter().Write(root, text);
-    std::string error;
-    if (WriteFileSafely(myFileName, text.str(), &error)) {
-        myWriteFailed = false;
-        return true;
-    }
-    // A read-only home fails every write alike: one line says it, not one per level.
-    if (!myWriteFailed) {
-        Logger().Warning() << "[WARNING] Cannot save " << myFileName << " (" << error
-                           << "), playing on without saving" << std::endl;
-    }
-    myWriteFailed = true;
-    return false;
+    Queue().Push(myFileName, text.str());
+    return true;
+}
+
+void CPlayerFile::ReportWrites() {
+    Tell(Queue().TakeDone());
+}
+
+void CPlayerFile::WaitForWrites() {
+    Queue().Wait();
+}
+
+bool CPlayerFile::Settle() {
+    WaitForWrites();
+    return Tell(Queue().TakeDone());
 }
 
 bool CPlayerFile::ParseNumber(const std::string& text, std::int64_t low, std::int64_t high,

@@ -2,8 +2,10 @@
 // each a line of text, in the engine's XML format. Reading never fails the game: a file that
 // cannot be read as such is moved aside to NAME.bad-<date> with a log line, and the caller
 // goes on with its defaults. Writing goes through the safe write, so the old file stays
-// whole when a write fails; failures give one log line until a write succeeds again.
-// A file object with an empty name reads nothing and writes nothing.
+// whole when a write fails; failures give one log line per file until a write of it succeeds
+// again. The safe write's flush takes about 10 ms on a disk, too long for a frame, so writes
+// are queued to one writer thread, in order, and their failures are told on the main thread
+// by ReportWrites. A file object with an empty name reads nothing and writes nothing.
 #ifndef TOLM_UTILS_FILES_CPLAYERFILE_H
 #define TOLM_UTILS_FILES_CPLAYERFILE_H
 
@@ -37,8 +39,16 @@ public:
     ERead Read(Fields& fields);
     // For a file that was read but whose fields make no sense to the caller.
     void SetAside(const std::string& reason);
-    // False, with one log line for a run of failures, when the file could not be replaced.
+    // Queues the new content; false (nothing queued) without a file name.
     bool Write(const Fields& fields);
+
+    // Logs the failures of the writes finished since the last report; the main loop's
+    // owners call it once a frame, which costs a lock when nothing happened.
+    static void ReportWrites();
+    // Waits until every queued write is done (the process entry, before it ends).
+    static void WaitForWrites();
+    // Waits, reports, and tells whether every write finished since the last report worked.
+    static bool Settle();
 
     // A whole number in [low, high] from the text, or false.
     static bool ParseNumber(const std::string& text, std::int64_t low, std::int64_t high,
@@ -52,7 +62,6 @@ private:
     std::string myFileName;
     std::string myRootName;
     std::string mySetAsideName;
-    bool myWriteFailed = false;
 };
 
 }  // namespace tolm
