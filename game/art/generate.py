@@ -50,6 +50,7 @@ FONT_FAMILY = "Comic Neue"
 # the changed one, so what changes often sits in front and the background far behind.
 # The score text is put at Z 10 by the game itself.
 Z_OVERLAY = 20  # full-screen pictures, behind the score only
+Z_OVERLAY_PART = 18  # buttons and plates the game puts on a picture (the game writes digits at 16)
 Z_HELP_ANIMATION = 15  # plays on top of the help picture
 Z_FAN = 40
 Z_BUBBLE = 50
@@ -371,11 +372,13 @@ class Output:
             f.write(data)
 
 
-def make_sprite(out, tmp, name, source, crop, pos, z, anims=None, current=None, only_layer=None):
+def make_sprite(out, tmp, name, source, crop, pos, z, anims=None, current=None, only_layer=None,
+                still=None):
+    """A still sprite shows `still` (a frame of shown and hidden ids), or the source as it is."""
     if anims:
         strip, refs = flatten(anims)
     else:
-        strip, refs = [F(0)], None
+        strip, refs = [still or F(0)], None
     render(compose_strip(source, strip, crop, only_layer), out.path(f"gfx/{name}.png"), tmp)
     rect = (pos[0], pos[1], crop[2], crop[3])
     out.write(f"gfx/{name}.xml", sprite_xml(f"data/gfx/{name}.png", rect, z, refs, current))
@@ -417,6 +420,27 @@ def make_bubbles(out, tmp):
 def make_static(out, tmp, name, z):
     source = load_svg(f"{name}.svg")
     make_sprite(out, tmp, name, source, whole(source), (0, 0), z)
+
+
+# The title without its buttons, and each set of buttons as a sprite in its place: the game
+# shows one set or the other.
+TITLE_BUTTON_LAYERS = ("start", "choice")
+TITLE_BUTTON_CROPS = {"start": (284, 540, 232, 54), "choice": (136, 540, 548, 54)}
+BEST_SCORE_POS = (250, 8)  # on the title; the game moves it onto the end picture
+
+
+def make_title(out, tmp):
+    source = load_svg("title_screen.svg")
+    make_sprite(out, tmp, "title_screen", source, whole(source), (0, 0), Z_OVERLAY,
+                still=F(0, hide=TITLE_BUTTON_LAYERS))
+    others = [child.get("id") for child in source if child.get("id") and child.tag == q("g")]
+    for layer in TITLE_BUTTON_LAYERS:
+        crop = TITLE_BUTTON_CROPS[layer]
+        hidden = [other for other in others if other != layer]
+        make_sprite(out, tmp, f"title_{layer}", source, crop, crop[:2], Z_OVERLAY_PART,
+                    still=F(0, show=[layer], hide=hidden))
+    source = load_svg("best_score.svg")
+    make_sprite(out, tmp, "best_score", source, whole(source), BEST_SCORE_POS, Z_OVERLAY_PART)
 
 
 def make_gui(out, tmp):
@@ -928,7 +952,8 @@ def main():
         make_bubbles(out, tmp)
         source = load_svg("ceiling_fan.svg")
         make_sprite(out, tmp, "ceiling_fan", source, whole(source), (FAN_X, 0), Z_FAN, FAN_ANIMS, "spin")
-        for name in ("title_screen", "help_screen", "level_complete", "level_failed", "the_end"):
+        make_title(out, tmp)
+        for name in ("help_screen", "level_complete", "level_failed", "the_end"):
             make_static(out, tmp, name, Z_OVERLAY)
         source = load_svg("help_animation.svg")
         make_sprite(out, tmp, "help_animation", source, whole(source), HELP_ANIM_POS, Z_HELP_ANIMATION,

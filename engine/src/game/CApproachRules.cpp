@@ -66,6 +66,11 @@ void CApproachRules::LoseLevel() {
     myScore = myScoreAtLevelStart;
 }
 
+void CApproachRules::SetScore(std::uint32_t score) {
+    myPoints = 0;
+    myScore = score;
+}
+
 std::int32_t CApproachRules::GetX(int line) const {
     return line >= 0 && line < kLineCount ? myPositions[line] : 0;
 }

@@ -48,6 +48,8 @@ public:
     // A lost level: the score goes back to its value at the level's start. The resolve that
     // lost it still flushes; its points belong to the lost level and are dropped too.
     void LoseLevel();
+    // The game goes on from a saved score; takes effect as the level's start at BeginLevel.
+    void SetScore(std::uint32_t score);
 
     std::int32_t GetX(int line) const;
     std::int32_t GetLeftX() const { return myPositions[0]; }

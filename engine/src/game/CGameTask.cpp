@@ -3,7 +3,10 @@
 #include <sstream>
 
 #include "game/CGfxHandler.h"
+#include "game/CLevelFlow.h"
+#include "game/CSavedProgress.h"
 #include "tolm/tasks/CTaskRegistrar.h"
+#include "tolm/utils/files/CPlayerFile.h"
 
 namespace game {
 namespace {
@@ -21,12 +24,17 @@ bool CGameTask::Start(const tolm::CParameterList& /*parameters*/) {
 bool CGameTask::Start() {
     // A second start would otherwise build a second presentation over the first one's
     // pictures and mouse registration.
-    if (!myGame) myGame = std::make_unique<CGame>(CGfxHandler::Factory());
+    if (myGame) return true;
+    // Before the game: its title shows what was saved.
+    SavedProgress().Open(tolm::CPlayerFile::PathOf(CSavedProgress::kFileName));
+    myGame = std::make_unique<CGame>(CGfxHandler::Factory());
     return true;
 }
 
 void CGameTask::Update() {
     if (myGame) myGame->Update();
+    // A failed save of the progress or the settings is told here, on the main thread.
+    tolm::CPlayerFile::ReportWrites();
 }
 
 void CGameTask::OnStop() {
@@ -43,7 +51,22 @@ void CGameTask::OnResume() {
 
 bool CGameTask::HandleCommand(const std::string& line) {
     // The factory keeps routing to a stopped task by its name; there is no game to tell.
-    if (myGame) myGame->GetArea().SetSelectedLine(ParseLine(line));
+    if (!myGame) return true;
+    CGfxHandler* handler = CGfxHandler::Of(myGame->GetArea());
+    // Another presentation (a test's) has no flow: only the area hears of the line.
+    if (handler == nullptr) {
+        myGame->GetArea().SetSelectedLine(ParseLine(line));
+        return true;
+    }
+    CLevelFlow& flow = handler->GetFlow();
+    const bool onPicture = flow.GetScreenState() != CLevelFlow::kPlaying;
+    if (line == kContinue || (line == kSpace && onPicture)) {
+        flow.ButtonPressed(CLevelFlow::kLeftButton);
+    } else if (line == kNewGame) {
+        flow.NewGame();
+    } else {
+        flow.Silence(line == kSpace ? -1 : ParseLine(line));
+    }
     return true;
 }
 

@@ -1,7 +1,11 @@
 #include "game/CGameView.h"
 
 #include "game/GameLayout.h"
+#include "tolm/gfx/CFont.h"
+#include "tolm/gfx/CScreenLayer.h"
 #include "tolm/gfx/CSpriteFactory.h"
+#include "tolm/gfx/CTextSprite.h"
+#include "tolm/gfx/font/COgfFontLoader.h"
 #include "tolm/tasks/CConsoleHolder.h"
 
 namespace game {
@@ -165,6 +169,50 @@ void CGameView::ShowScore(std::uint32_t score) {
 
 void CGameView::ShowLevel(int number) {
     myScoreCounter->SetLevel(number);
+}
+
+void CGameView::ShowTitleButtons(int continueNumber) {
+    if (continueNumber == 0) {
+        AddToOverlay(Load("data/gfx/title_start.xml"));
+        return;
+    }
+    AddToOverlay(Load("data/gfx/title_choice.xml"));
+    // One digit wide: the choice names levels 2 to 8.
+    AddToOverlay(
+        MakeDigits(std::to_string(continueNumber), kChoiceLevelX, kChoiceLevelX, kChoiceLevelY));
+}
+
+void CGameView::ShowBestScore(std::uint32_t score, bool onEnd) {
+    const int x = onEnd ? kEndBestX : kTitleBestX;
+    const int y = onEnd ? kEndBestY : kTitleBestY;
+    SpritePtr plate = Load("data/gfx/best_score.xml");
+    plate->SetPosition(x, y);
+    AddToOverlay(std::move(plate));
+    AddToOverlay(MakeDigits(std::to_string(score), x + kBestDigitsLeft, x + kBestDigitsRight,
+                            y + kBestDigitsTop));
+}
+
+void CGameView::AddToOverlay(SpritePtr sprite) {
+    if (!myOverlay || !myOverlay->GetSprite()) return;
+    // The full-screen pictures are made for (0, 0); the end picture may still be dropping.
+    const tolm::CSprite& picture = *myOverlay->GetSprite();
+    sprite->SetPosition(sprite->GetX() + picture.GetX(), sprite->GetY() + picture.GetY());
+    myOverlay->AddChild(std::move(sprite));
+}
+
+CGameView::SpritePtr CGameView::MakeDigits(const std::string& digits, int left, int right,
+                                           int top) {
+    auto font = std::make_unique<tolm::CFont>();
+    tolm::COgfFontLoader::Load("data/gfx/numbers.ogf", *font);
+    const int width = font->GetTextWidth(digits);
+    const int height = font->GetLineHeight();
+    auto text = std::make_shared<tolm::CTextSprite>(font.release(), width > 0 ? width : 1,
+                                                    height > 0 ? height : 1);
+    text->SetText(digits);
+    text->SetPosition(left + (right - left - width) / 2, top);
+    text->SetZ(kOverlayDigitsZ);
+    text->SetLayer(&tolm::ScreenLayer());
+    return text;
 }
 
 const CMovingSpritePtr& CGameView::GetBubble(int line, int position) const {

@@ -61,6 +61,8 @@ public:
     void JumpOuterCharacters(int leftX, int rightX) override;
     void ShowScore(std::uint32_t score) override;
     void ShowLevel(int number) override;
+    void ShowTitleButtons(int continueNumber) override;
+    void ShowBestScore(std::uint32_t score, bool onEnd) override;
 
     const CMovingSpritePtr& GetBubble(int line, int position) const;
     const CMovingSpritePtr& GetPreview(int line) const;
@@ -73,6 +75,11 @@ private:
     using Column = std::array<CMovingSpritePtr, CGameArea::kBoardHeight>;
 
     static CMovingSpritePtr MakeGroup(const std::string& file);
+    // Puts the sprite, placed in the picture's coordinates, on the overlay so that it moves
+    // with the picture; nothing without an overlay picture.
+    void AddToOverlay(SpritePtr sprite);
+    // The digits of the score font, their left edge between left and right centred.
+    static SpritePtr MakeDigits(const std::string& digits, int left, int right, int top);
     void CreateCharacter(int line, const std::string& body, const std::string& head,
                          const std::string& eyes);
     void GlideBubble(int line, int position);

@@ -72,6 +72,7 @@ void CGfxHandler::FanHit() {
 void CGfxHandler::FlushScore() {
     myView->AddScore(static_cast<std::uint32_t>(myRules.GetPoints()));
     myRules.FlushScore();
+    myFlow->ScoreSettled();
 }
 
 void CGfxHandler::OnMouseMove(int x, int y) {

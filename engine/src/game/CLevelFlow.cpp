@@ -3,6 +3,7 @@
 #include "game/CLevelProgress.h"
 #include "game/CLevelSettings.h"
 #include "game/CLevelTable.h"
+#include "game/CSavedProgress.h"
 #include "tolm/utils/logger/CLogger.h"
 
 namespace game {
@@ -21,8 +22,12 @@ CLevelFlow::CLevelFlow(CGameArea& area, CApproachRules& rules, CLevelFlowView& v
     : myArea(area), myRules(rules), myView(view) {}
 
 void CLevelFlow::ShowTitle() {
+    const CSavedProgress& saved = SavedProgress();
     myView.SetOverlay(kTitleFile);
-    myView.ShowLevel(LevelProgress().myLevelIndex + 1);
+    myOffersChoice = saved.CanContinue();
+    myView.ShowTitleButtons(myOffersChoice ? saved.GetLevelIndex() + 1 : 0);
+    if (saved.IsFinished()) myView.ShowBestScore(saved.GetBestScore(), false);
+    myView.ShowLevel((myOffersChoice ? saved.GetLevelIndex() : LevelProgress().myLevelIndex) + 1);
     myScreenState = kTitleShown;
 }
 
@@ -38,9 +43,8 @@ void CLevelFlow::ButtonPressed(int mask) {
             StartLevel();
             break;
         case kTitleShown:
-            myView.SetOverlay(kHelpFile);
-            myView.SetHelpAnimation(kHelpAnimationFile);
-            myScreenState = kHelpShown;
+            if (myOffersChoice) GoOnAtSavedLevel();
+            LeaveTitle();
             break;
         case kHelpShown:
             myView.ReleaseHelpAnimation();
@@ -50,6 +54,50 @@ void CLevelFlow::ButtonPressed(int mask) {
         default:
             break;
     }
+}
+
+void CLevelFlow::NewGame() {
+    if (myScreenState != kTitleShown || !myOffersChoice) return;
+    StartFromFirstLevel();
+    LeaveTitle();
+}
+
+void CLevelFlow::LeaveTitle() {
+    myOffersChoice = false;
+    myView.SetOverlay(kHelpFile);
+    myView.SetHelpAnimation(kHelpAnimationFile);
+    myScreenState = kHelpShown;
+}
+
+void CLevelFlow::GoOnAtSavedLevel() {
+    const CSavedProgress& saved = SavedProgress();
+    CLevelProgress& progress = LevelProgress();
+    progress.myLevelIndex = saved.GetLevelIndex();
+    LevelSettings() = CLevelTable::SettingsFor(progress.myLevelIndex);
+    progress.myApproachSteps = LevelSettings().myApproachSteps;
+    myRules.SetScore(saved.GetScoreAtLevelStart());
+    myView.ShowScore(myRules.GetScore());
+}
+
+void CLevelFlow::StartFromFirstLevel() {
+    SavedProgress().RecordNewGame();
+    LevelProgress() = CLevelProgress();
+    LevelSettings() = CLevelSettings();
+    myRules.SetScore(0);
+    myView.ShowScore(0);
+    myView.ShowLevel(1);
+}
+
+void CLevelFlow::ScoreSettled() {
+    if (!myWonUnrecorded) return;
+    myWonUnrecorded = false;
+    const std::int32_t next = LevelProgress().myLevelIndex + 1;
+    if (next < CLevelTable::kLevelCount) {
+        SavedProgress().RecordLevelReached(next, myRules.GetScore());
+        return;
+    }
+    SavedProgress().RecordFinished(myRules.GetScore());
+    if (SavedProgress().IsFinished()) myView.ShowBestScore(SavedProgress().GetBestScore(), true);
 }
 
 void CLevelFlow::Silence(int line) {
@@ -88,6 +136,7 @@ void CLevelFlow::NextLevel() {
 
 void CLevelFlow::LevelComplete() {
     myArea.Stop();
+    myWonUnrecorded = true;
     if (LevelProgress().myLevelIndex + 1 >= CLevelTable::kLevelCount) {
         // The state stays as it is: no click leads anywhere from the end.
         myView.ShowScreen(kTheEndFile);

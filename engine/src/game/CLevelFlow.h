@@ -1,7 +1,9 @@
 // The level flow: title, help, playing, level complete, level failed and the end, stepped on
 // by left clicks; eight levels with their settings; the score at the start of a level, which
-// a lost level falls back to (kept by the approach rules). The presentation owns one and hands
-// it the area, its approach rules and its view; all three outlive the flow.
+// a lost level falls back to (kept by the approach rules). With a saved progress the title
+// offers to go on at the level reached or to start again from level 1; each won level and
+// the end are recorded there. The presentation owns one and hands it the area, its approach
+// rules and its view; all three outlive the flow.
 #ifndef GAME_CLEVELFLOW_H
 #define GAME_CLEVELFLOW_H
 
@@ -28,8 +30,15 @@ public:
 
     // The title picture as the overlay, state kTitleShown.
     void ShowTitle();
-    // A press of the buttons in `mask`; only the left button alone counts.
+    // A press of the buttons in `mask`; only the left button alone counts. On the title that
+    // offers a choice it goes on at the saved level.
     void ButtonPressed(int mask);
+    // On the title that offers a choice: starts again from level 1 (as a left click leaves
+    // the title). Anywhere else it does nothing.
+    void NewGame();
+    // The resolve's score is final: a level won in it is recorded with the score the next
+    // level starts from.
+    void ScoreSettled();
     // Silences `line` (-1: nobody): the area keeps the choice, the view shows the change.
     void Silence(int line);
     // Carries out what the approach rules decided at a row removal or a fan hit.
@@ -40,12 +49,22 @@ public:
     void StartLevel();
 
     int GetScreenState() const { return myScreenState; }
+    // True while the title offers to go on at a saved level.
+    bool OffersChoice() const { return myOffersChoice; }
 
 private:
+    void LeaveTitle();
+    // The saved level, its settings and score become the game's.
+    void GoOnAtSavedLevel();
+    void StartFromFirstLevel();
+
     CGameArea& myArea;
     CApproachRules& myRules;
     CLevelFlowView& myView;
     int myScreenState = kPlaying;
+    bool myOffersChoice = false;
+    // A level was won in the resolve now running; recorded once its score is final.
+    bool myWonUnrecorded = false;
 };
 
 }  // namespace game

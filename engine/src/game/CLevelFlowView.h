@@ -31,6 +31,12 @@ public:
     virtual void ShowScore(std::uint32_t score) = 0;
     // The number of the level being played, counted from 1.
     virtual void ShowLevel(int number) = 0;
+    // The title's buttons: with `continueNumber` 0 the one that starts the game, otherwise
+    // the choice between going on at that level and starting again from level 1.
+    virtual void ShowTitleButtons(int continueNumber) = 0;
+    // On the overlay, the title or (onEnd) the end picture: the best final score; it moves
+    // with the picture.
+    virtual void ShowBestScore(std::uint32_t score, bool onEnd) = 0;
 };
 
 }  // namespace game

@@ -1,5 +1,6 @@
 // The player's pointer: a move silences the line whose zone the pointer is in, by the zones
-// of the outer characters' current places; a press goes to the level flow. The presentation
+// of the outer characters' current places; a press goes to the level flow, and on the title
+// that offers a choice a press on the second button starts again from level 1. The presentation
 // owns one and hands it the approach rules and the level flow, which outlive it.
 #ifndef GAME_CPOINTERCONTROLLER_H
 #define GAME_CPOINTERCONTROLLER_H
@@ -19,8 +20,13 @@ public:
     void ButtonPressed(int mask);
 
 private:
+    bool OnNewGameButton() const;
+
     const CApproachRules& myRules;
     CLevelFlow& myFlow;
+    // Where the last move put the pointer; nowhere until it moves.
+    int myX = -1;
+    int myY = -1;
 };
 
 }  // namespace game

@@ -52,6 +52,28 @@ constexpr int kZonePointerY = 500;
 constexpr int kFreePointerX = 400;
 constexpr int kFreePointerY = 300;
 
+// The title's choice (data/gfx/title_choice.xml, in place of data/gfx/title_start.xml): the
+// level to go on at is written in the digit font centred on x, its top at y, and a click
+// inside the second button starts again from level 1.
+constexpr int kChoiceLevelX = 420;
+constexpr int kChoiceLevelY = 546;
+constexpr int kNewGameLeft = 480;
+constexpr int kNewGameTop = 544;
+constexpr int kNewGameRight = 680;
+constexpr int kNewGameBottom = 590;
+// The best score's plate (data/gfx/best_score.xml), in the picture's coordinates, on the
+// title and on the end picture; the digits are centred in the plate's right part.
+constexpr int kTitleBestX = 250;
+constexpr int kTitleBestY = 8;
+constexpr int kEndBestX = 250;
+constexpr int kEndBestY = 532;
+constexpr int kBestDigitsLeft = 96;
+constexpr int kBestDigitsRight = 292;
+constexpr int kBestDigitsTop = 6;
+// In front of the picture they sit on.
+constexpr int kOverlayPartZ = 18;
+constexpr int kOverlayDigitsZ = 16;
+
 }  // namespace game::layout
 
 #endif

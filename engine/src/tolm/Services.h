@@ -22,6 +22,7 @@ class CTextureManager;
 class CScreenLayer;
 class CSlotRegistry;
 class CSSObjectRegistry;
+class CPlayerSettings;
 namespace ui {
 class CWidgetFactory;
 class CDragTracker;
@@ -71,6 +72,9 @@ CTextureManager& TextureManager();
 CSlotRegistry& SlotRegistry();
 // The live named signal/slot objects: made by the first object, deleted with the last.
 CSSObjectRegistry& ObjectRegistry();
+// The player's settings ("settings.xml"): created on first use, opened by the program's entry
+// before the application starts (tests and tools never open it), left to process exit.
+CPlayerSettings& PlayerSettings();
 namespace ui {
 // The root widget: created on first use, sized to the window as it is then, never deleted
 // (it owns the widgets of the tasks, which are left to process exit too).
@@ -89,12 +93,16 @@ namespace game {
 
 class CLevelSettings;
 class CLevelProgress;
+class CSavedProgress;
 
 // The game's two plain values, created with their defaults on first use by the game's code
 // and never wired to anything: the current level's settings, and which level the player
 // reached with the score and approach carried over.
 CLevelSettings& LevelSettings();
 CLevelProgress& LevelProgress();
+// The player's progress kept between runs ("progress.xml"): created on first use, opened by
+// the game task before it builds the game, left to process exit.
+CSavedProgress& SavedProgress();
 
 }  // namespace game
 

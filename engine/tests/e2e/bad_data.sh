@@ -13,13 +13,15 @@
 # pictures when the console opens, and starts level 1 at the second click (3 s). A sound is
 # played through the same command a burst uses, added to the script, and the console is
 # opened by the script; runs last 2 s (title, sounds, console), 3.5 s (help) or 4.5 s (the
-# rest, through 1.5 s of play). Bubbles are drawn at random and bubbles 4 to 6, the level
+# rest, through 1.5 s of play). The title's choice and the best score's plate are read only
+# when the player's progress.xml holds a level to go on at and a finished game, so their runs
+# get one. Bubbles are drawn at random and bubbles 4 to 6, the level
 # complete, level failed and end pictures come only after minutes of play, so those files
 # stand in for files read at start-up: every bubble description is the tested bubble's (or
 # its broken copy), and the title's description is the tested picture's (or its broken
 # copy, where the log names title_screen.xml).
 #
-# 388 runs take 13 to 15 minutes, two at a time (TOLM_BAD_DATA_JOBS). With
+# 427 runs take about 15 minutes, two at a time (TOLM_BAD_DATA_JOBS). With
 # TOLM_BAD_DATA_ONLY='REGEX' only the variants whose "FILE VARIANT" matches run, e.g.
 # 'close.gif (garbage|huge)'. Failing runs are listed with the exit code and the sanitizer's
 # headline or the missing log line, and their directories are kept.
@@ -72,6 +74,7 @@ plan() {
     extra=()
     copies=()
     broken_copies=()
+    saved_progress=0
     expect=("$file")
     expect_label=$file
     case $file in
@@ -83,7 +86,11 @@ plan() {
             seconds=2
             extra=("Debug::ToggleConsole()")
             ;;
-        data/gfx/title_screen.*) seconds=2 ;;
+        data/gfx/title_screen.* | data/gfx/title_start.*) seconds=2 ;;
+        data/gfx/title_choice.* | data/gfx/best_score.*)
+            seconds=2
+            saved_progress=1
+            ;;
         data/gfx/help_*) seconds=3.5 ;;
         data/gfx/soap_bubble_0?.png)
             local bubble
@@ -164,6 +171,9 @@ run_variant() {
         [ "$copy" = "$file" ] || break_file "$file" "$dir/$copy" "$variant"
     done
     printf '%s\n' "${extra[@]}" "$(autoplay_line "$seconds")" >>"$dir/autoexec.txt"
+    [ "$saved_progress" -eq 0 ] ||
+        echo "<progress><level>3</level><score>100</score><finished>1</finished><best>500</best></progress>" \
+            >"$dir/progress.xml"
     run_game "$dir" "$seconds"
 
     fault=$(run_fault "$dir")

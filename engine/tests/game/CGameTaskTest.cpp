@@ -1,5 +1,5 @@
 // The "game" task: created by the factory, owns one game from start to stop, passes its
-// messages to the area, and keeps the level reached when started again.
+// messages on as pointing and clicks would, and keeps the level reached when started again.
 #include <gtest/gtest.h>
 
 #include "game/CGameTask.h"
@@ -53,7 +53,7 @@ TEST_F(GameTaskTest, ShowsTheTitleKeepsItsGameOnASecondStartAndIgnoresMessagesWh
     task->OnResume();
 }
 
-TEST_F(GameTaskTest, MessagesSelectTheLineReadAsANumber) {
+TEST_F(GameTaskTest, MessagesSilenceTheLineReadAsANumberAsPointingWould) {
     const struct {
         const char* text;
         int line;
@@ -74,7 +74,28 @@ TEST_F(GameTaskTest, MessagesSelectTheLineReadAsANumber) {
     }
     tolm::Console().Execute("Game::1", false);
     EXPECT_EQ(area.GetSelectedLine(), 1);
-    EXPECT_EQ(played, Lines{});  // the characters are left as they are
+    // The keys that send these must show the choice the way the pointer does.
+    EXPECT_EQ(played, Lines{"maker silent"});
+}
+
+TEST_F(GameTaskTest, WordsStepThroughThePicturesAsClicksDoAndSpaceHushesNobodyInPlay) {
+    CGameTask* task = StartGame("Game");
+    const CLevelFlow& flow = ViewOf(task)->GetFlow();
+    CGameArea& area = task->GetGame()->GetArea();
+    // Without a saved level there is no choice to make.
+    EXPECT_TRUE(Factory().SendToTask("Game", CGameTask::kNewGame));
+    EXPECT_EQ(flow.GetScreenState(), CLevelFlow::kTitleShown);
+    EXPECT_TRUE(Factory().SendToTask("Game", CGameTask::kContinue));
+    EXPECT_EQ(flow.GetScreenState(), CLevelFlow::kHelpShown);
+    EXPECT_TRUE(Factory().SendToTask("Game", CGameTask::kSpace));
+    EXPECT_EQ(flow.GetScreenState(), CLevelFlow::kPlaying);
+    EXPECT_FALSE(area.IsStopped());
+    EXPECT_TRUE(Factory().SendToTask("Game", "2"));
+    EXPECT_TRUE(Factory().SendToTask("Game", CGameTask::kContinue));
+    EXPECT_EQ(area.GetSelectedLine(), 2);
+    EXPECT_TRUE(Factory().SendToTask("Game", CGameTask::kSpace));
+    EXPECT_EQ(area.GetSelectedLine(), -1);
+    EXPECT_EQ(flow.GetScreenState(), CLevelFlow::kPlaying);
 }
 
 TEST_F(GameTaskTest, RestartedAfterReachingLevelThreeTheGamePlaysLevelThreeFromScoreZero) {

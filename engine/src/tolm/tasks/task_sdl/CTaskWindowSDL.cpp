@@ -8,6 +8,7 @@
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/inputdevice/CEventManager.h"
 #include "tolm/tasks/CConsoleHolder.h"
+#include "tolm/tasks/CPlayerSettings.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
 #include "tolm/utils/logger/CLogger.h"
 #include "tolm/utils/media/MediaGuard.h"
@@ -188,6 +189,9 @@ bool CTaskWindowSDL::Start() {
 
 bool CTaskWindowSDL::Start(const CParameterList& parameters) {
     ReadParameters(parameters);
+    // The player's last choice wins over the script's start parameter.
+    const std::optional<bool> keptFullscreen = PlayerSettings().GetFullscreen();
+    if (keptFullscreen) myFullscreen = *keptFullscreen;
     const bool videoUp = InitVideo();
     ChooseFlags();
     if (!myCaption.empty()) SetCaption(myCaption);
@@ -203,6 +207,11 @@ bool CTaskWindowSDL::Start(const CParameterList& parameters) {
     EventManager().AddScreenListener(this);
     myListening = true;
     EventManager().Resize(myWidth, myHeight);
+    // A kept full screen that this display refuses must not keep the game from starting.
+    if (myScreen == nullptr && videoUp && keptFullscreen == true && myFullscreen) {
+        myFullscreen = false;
+        EventManager().Resize(myWidth, myHeight);
+    }
     DecideOutcome(videoUp);
     // Parked: the window costs nothing per pass and commands still reach it by name.
     return false;
@@ -405,7 +414,10 @@ void CTaskWindowSDL::Resize(int width, int height) {
 void CTaskWindowSDL::ToggleFullscreen() {
     myFullscreen = !myFullscreen;
     EventManager().Resize(myWidth, myHeight);
-    if (myScreen != nullptr) return;
+    if (myScreen != nullptr) {
+        PlayerSettings().SetFullscreen(myFullscreen);
+        return;
+    }
     myFullscreen = !myFullscreen;
     EventManager().Resize(myWidth, myHeight);
 }

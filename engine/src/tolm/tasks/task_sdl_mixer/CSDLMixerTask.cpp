@@ -5,6 +5,7 @@
 
 #include "SDL.h"
 #include "tolm/tasks/CConsoleHolder.h"
+#include "tolm/tasks/CPlayerSettings.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
 #include "tolm/tasks/task_sdl_mixer/CSDLMixerCommand.h"
 #include "tolm/tasks/task_sdl_mixer/SDLMixerFormats.h"
@@ -119,6 +120,7 @@ bool CSDLMixerTask::Start() {
     myConsole = CreateConsole();
     CSDLMixerCommand::AddAll(*myConsole, *this);
     ourDeviceOwner = this;
+    ApplyKeptSettings();
     return true;
 }
 
@@ -242,17 +244,27 @@ void CSDLMixerTask::SetVolume(int volume) {
     if (!myMusicPlayer) return;
     myVolume = std::clamp(volume, 0, MIX_MAX_VOLUME);
     ApplyVolume();
+    PlayerSettings().SetVolume(myVolume);
 }
 
 void CSDLMixerTask::Mute() {
     if (!myMusicPlayer) return;
     myMuted = true;
     ApplyVolume();
+    PlayerSettings().SetMuted(true);
 }
 
 void CSDLMixerTask::Unmute() {
     if (!myMusicPlayer) return;
     myMuted = false;
+    ApplyVolume();
+    PlayerSettings().SetMuted(false);
+}
+
+void CSDLMixerTask::ApplyKeptSettings() {
+    const CPlayerSettings& settings = PlayerSettings();
+    if (settings.GetVolume()) myVolume = std::clamp(*settings.GetVolume(), 0, MIX_MAX_VOLUME);
+    if (settings.GetMuted()) myMuted = *settings.GetMuted();
     ApplyVolume();
 }
 

@@ -63,6 +63,8 @@ private:
     bool OpenDevice();
     void LogDeviceSpec() const;
     void ApplyVolume() const;
+    // The player's kept volume and mute, once the device is open.
+    void ApplyKeptSettings();
     void Release();
 
     std::unique_ptr<CSDLMixerMusicPlayer> myMusicPlayer;
