@@ -63,6 +63,8 @@ bool CScreenLayer::Redraw(CSprite* target) {
 }
 
 void CScreenLayer::DrawAll(CSprite* target) {
+    // Whatever the display showed before is stale, also where no sprite is drawn now.
+    MarkWholeScreen();
     // Nothing to draw yet (the first frame often comes before the first sprite): no line.
     if (mySprites.empty()) return;
     Logger() << "drawing all" << std::endl;

@@ -58,6 +58,11 @@ int& CTaskGfxSDL::LogFps() {
     return logFps;
 }
 
+int& CTaskGfxSDL::UpdateRects() {
+    static int updateRects = 0;
+    return updateRects;
+}
+
 CTaskGfxSDL::CTaskGfxSDL() : myScreenshotCommand(std::make_unique<CScreenshotCommand>(*this)) {}
 
 CTaskGfxSDL::~CTaskGfxSDL() {
@@ -69,10 +74,8 @@ bool CTaskGfxSDL::Start() {
     Gfx::SetFactory(myFactory.get());
     myScreen = std::make_unique<CScreenBufferSDL>(nullptr);
     Gfx::SetScreen(myScreen.get());
-    // A script may set the variable before this task exists; the value is kept.
-    const std::string earlier = GetConsole()->GetVariable("gfx_log_fps");
-    BindConsoleVariable(*GetConsole(), "gfx_log_fps", LogFps());
-    if (!earlier.empty()) GetConsole()->SetVariable("gfx_log_fps", earlier);
+    BindKeepingEarlierValue("gfx_log_fps", LogFps());
+    BindKeepingEarlierValue("gfx_update_rects", UpdateRects());
     myConsole = CreateConsole();
     myConsole->AddCommand("Screenshot", myScreenshotCommand.get());
     EventManager().AddScreenListener(this);
@@ -80,6 +83,13 @@ bool CTaskGfxSDL::Start() {
     FollowVideoSurface();
     myFpsStart = myFrameClock.GetTime();
     return CTaskGfx::Start();
+}
+
+void CTaskGfxSDL::BindKeepingEarlierValue(const char* name, int& setting) {
+    // A script may set the variable before this task exists; the value is kept.
+    const std::string earlier = GetConsole()->GetVariable(name);
+    BindConsoleVariable(*GetConsole(), name, setting);
+    if (!earlier.empty()) GetConsole()->SetVariable(name, earlier);
 }
 
 bool CTaskGfxSDL::FollowVideoSurface() {
@@ -118,10 +128,16 @@ void CTaskGfxSDL::Update() {
     if (elapsed < kFrameInterval) return;
     if (!FollowVideoSurface()) return;
     CTaskGfx::Update();
+    myScreen->SetSendUpdateList(UpdateRects() != 0);
     myScreen->Flip();
     myLastFrame = myFrameClock.GetTime();
     ++myFrames;
     if (LogFps() != 0) LogFrameRate();
+}
+
+void CTaskGfxSDL::OnActivityChanged(bool active) {
+    // The window manager may have drawn over the window while it was away.
+    if (active && myScreen) myScreen->RequestFullFlip();
 }
 
 std::optional<types::ticks> CTaskGfxSDL::GetTimeUntilDue() const {
