@@ -165,19 +165,30 @@ TEST_F(ScreenBufferSendTest, EachKindOfFrameSendsWhatItMust) {
     }
 }
 
-// The whole-scene property: whatever moves, appears, goes or changes depth, a display that got
-// only what was sent equals the screen after every frame, and a quiet frame sends nothing.
+// The whole-scene property: whatever moves, appears, goes or changes depth, also behind
+// opaque sprites and a picture over the whole scene, the screen equals a full redraw, a
+// display that got only what was sent equals the screen after every frame, and a quiet frame
+// sends nothing.
 TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames) {
     std::mt19937 random(20270117);
     auto pick = [&random](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
     const types::color palette[] = {kRed, kGreen, kBlue, kWhite, types::color(200, 100, 50)};
+    // Half of them opaque, so that they hide the smaller ones behind them.
     auto addRandomSprite = [&] {
-        AddSprite(palette[pick(0, 4)], pick(-10, 150), pick(-10, 110), pick(6, 40), pick(6, 40),
-                  100 + 10 * pick(-2, 2));
+        const int w = pick(6, 60), h = pick(6, 60), z = 100 + 10 * pick(-2, 2);
+        const types::color fill = palette[pick(0, 4)];
+        if (pick(0, 1) == 0) {
+            AddSprite(fill, pick(-10, 150), pick(-10, 110), w, h, z);
+            return;
+        }
+        mySprites.push_back(std::make_unique<CSprite>(Solid(w, h, fill)));
+        mySprites.back()->SetPosition(pick(-10, 150), pick(-10, 110));
+        mySprites.back()->SetZ(z);
+        mySprites.back()->SetLayer(CScreenLayer::Get());
     };
-    for (int i = 0; i < 8; ++i) addRandomSprite();
+    for (int i = 0; i < 10; ++i) addRandomSprite();
     // A picture over the whole scene that drops in from above, as the game's pictures do.
     std::unique_ptr<CSprite> curtain;
     int quiet = 0;
@@ -186,15 +197,18 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
         SCOPED_TRACE(testing::Message() << "frame " << frame);
         const bool quietFrame = frame > 0 && pick(0, 5) == 0 && (!curtain || curtain->GetY() == 0);
         for (int c = quietFrame ? 0 : pick(1, 3); c > 0; --c) {
-            const int op = pick(0, 9);
-            if (op == 4 && mySprites.size() < 14) addRandomSprite();
+            const int op = pick(0, 11);
+            if (op == 4 && mySprites.size() < 16) addRandomSprite();
             if (op == 8 && !curtain) {
                 curtain = std::make_unique<CSprite>(Solid(kWidth, kHeight, kGreen));
                 curtain->SetPosition(0, -kHeight);
                 curtain->SetZ(50);
                 curtain->SetLayer(CScreenLayer::Get());
             }
-            if (op == 9) curtain.reset();
+            if (op == 9 && pick(0, 3) == 0) curtain.reset();
+            if (op == 10 && curtain) curtain->SetAlpha(curtain->GetAlpha() == 255 ? 200 : 255);
+            if (op == 11 && curtain && curtain->GetY() == 0)
+                curtain->SetZ(curtain->GetZ() == 50 ? 150 : 50);
             if (op == 4 || op >= 8 || mySprites.empty()) continue;
             const std::size_t which = static_cast<std::size_t>(pick(0, int(mySprites.size()) - 1));
             CSprite* sprite = mySprites[which].get();
@@ -205,11 +219,12 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
             if (op == 3 && mySprites.size() > 3) mySprites.erase(mySprites.begin() + long(which));
             if (op == 5) sprite->SetAlpha(pick(0, 1) ? 255 : 128);
             if (op == 6) sprite->SetLayer(sprite->GetLayer() ? nullptr : CScreenLayer::Get());
-            if (op == 7) sprite->Resize(pick(4, 40), pick(4, 40));
+            if (op == 7) sprite->Resize(pick(4, 60), pick(4, 60));
         }
         if (curtain && curtain->GetY() < 0) curtain->SetY(std::min(0, curtain->GetY() + 17));
         Frame();
         const std::vector<CSent> sent = TakeSent();
+        ASSERT_EQ(Pixels(myVideo), FullRedraw());
         ASSERT_EQ(myRecorder->myShadow, Pixels(myVideo));
         ASSERT_LE(sent.size(), 1u);
         if (quietFrame) {
