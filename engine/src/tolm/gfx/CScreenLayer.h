@@ -44,6 +44,7 @@ protected:
 
 private:
     void MarkWholeScreen();
+    void MarkDrawnPlace(const CSprite* sprite);
 
     CGfxBuffer* myScreen = nullptr;  // the graphics task's screen buffer, not owned
     std::unique_ptr<CSprite> myScreenSprite;

@@ -131,9 +131,9 @@ TEST_F(ScreenBufferSendTest, EachKindOfFrameSendsWhatItMust) {
         {"on: a requested full flip (expose, focus)",
          [this](CSprite*) { myScreen->RequestFullFlip(); },
          {wholeScreen}},
-        {"on: a removed sprite",
+        {"on: a removed sprite leaves its old place",
          [this](CSprite*) { mySprites.erase(mySprites.begin()); },
-         {wholeScreen}},
+         {CSent{false, {rect(40, 20, 20, 20)}}}},
         {"on: a real hardware double buffer is flipped",
          [this](CSprite* s) {
              myVideo->flags |= SDL_HWSURFACE | SDL_DOUBLEBUF;
@@ -166,9 +166,10 @@ TEST_F(ScreenBufferSendTest, EachKindOfFrameSendsWhatItMust) {
 }
 
 // The whole-scene property: whatever moves, appears, goes or changes depth, also behind
-// opaque sprites and a picture over the whole scene, the screen equals a full redraw, a
-// display that got only what was sent equals the screen after every frame, and a quiet frame
-// sends nothing.
+// opaque sprites, opaque covers that come, move and go, and a picture over the whole scene,
+// the screen equals a full redraw, a display that got only what was sent equals the screen
+// after every frame, and a quiet frame sends nothing; nor does a frame whose changes all lie
+// behind the opaque curtain.
 TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames) {
     std::mt19937 random(20270117);
     auto pick = [&random](int low, int high) {
@@ -191,13 +192,45 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
     for (int i = 0; i < 10; ++i) addRandomSprite();
     // A picture over the whole scene that drops in from above, as the game's pictures do.
     std::unique_ptr<CSprite> curtain;
+    // Opaque covers in front of the sprites, smaller than the screen.
+    std::vector<std::unique_ptr<CSprite>> covers;
     int quiet = 0;
     int partial = 0;
+    int hiddenOnly = 0;
+    // The curtain in front of everything, whole and opaque: moves and fades behind it are
+    // wholly hidden.
+    auto curtainHidesAll = [&curtain] {
+        return curtain && curtain->GetY() == 0 && curtain->GetZ() == 50 &&
+               curtain->GetAlpha() == 255;
+    };
     for (int frame = 0; frame < 300; ++frame) {
         SCOPED_TRACE(testing::Message() << "frame " << frame);
         const bool quietFrame = frame > 0 && pick(0, 5) == 0 && (!curtain || curtain->GetY() == 0);
+        // Now and then a frame only of moves and fades behind the curtain.
+        const bool behindFrame = !quietFrame && curtainHidesAll() && pick(0, 2) == 0;
+        bool hiddenFrame = behindFrame;
         for (int c = quietFrame ? 0 : pick(1, 3); c > 0; --c) {
-            const int op = pick(0, 11);
+            const int behindOps[] = {0, 5, 13, 15};
+            const int op = behindFrame ? behindOps[pick(0, 3)] : pick(0, 15);
+            if (op == 12 && covers.size() < 2) {
+                covers.push_back(std::make_unique<CSprite>(
+                    Solid(pick(50, 110), pick(40, 90), palette[pick(0, 4)])));
+                covers.back()->SetPosition(pick(-20, 120), pick(-20, 80));
+                covers.back()->SetZ(pick(0, 1) ? 60 : 70);
+                covers.back()->SetLayer(CScreenLayer::Get());
+            }
+            if (op == 13 && !covers.empty()) {
+                CSprite* cover =
+                    covers[static_cast<std::size_t>(pick(0, int(covers.size()) - 1))].get();
+                if (pick(0, 2) == 0) {
+                    cover->SetAlpha(cover->GetAlpha() == 255 ? 128 : 255);
+                } else {
+                    cover->SetPosition(cover->GetX() + pick(-30, 30),
+                                       cover->GetY() + pick(-30, 30));
+                }
+            }
+            if (op == 14 && !covers.empty() && pick(0, 2) == 0)
+                covers.erase(covers.begin() + pick(0, int(covers.size()) - 1));
             if (op == 4 && mySprites.size() < 16) addRandomSprite();
             if (op == 8 && !curtain) {
                 curtain = std::make_unique<CSprite>(Solid(kWidth, kHeight, kGreen));
@@ -209,7 +242,7 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
             if (op == 10 && curtain) curtain->SetAlpha(curtain->GetAlpha() == 255 ? 200 : 255);
             if (op == 11 && curtain && curtain->GetY() == 0)
                 curtain->SetZ(curtain->GetZ() == 50 ? 150 : 50);
-            if (op == 4 || op >= 8 || mySprites.empty()) continue;
+            if (op == 4 || (op >= 8 && op != 15) || mySprites.empty()) continue;
             const std::size_t which = static_cast<std::size_t>(pick(0, int(mySprites.size()) - 1));
             CSprite* sprite = mySprites[which].get();
             // Now and then wholly off the screen, on either side.
@@ -220,6 +253,9 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
             if (op == 5) sprite->SetAlpha(pick(0, 1) ? 255 : 128);
             if (op == 6) sprite->SetLayer(sprite->GetLayer() ? nullptr : CScreenLayer::Get());
             if (op == 7) sprite->Resize(pick(4, 60), pick(4, 60));
+            // A short step, which often stays under the cover it was under.
+            if (op == 15)
+                sprite->SetPosition(sprite->GetX() + pick(-6, 6), sprite->GetY() + pick(-6, 6));
         }
         if (curtain && curtain->GetY() < 0) curtain->SetY(std::min(0, curtain->GetY() + 17));
         Frame();
@@ -229,6 +265,9 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
         ASSERT_LE(sent.size(), 1u);
         if (quietFrame) {
             ++quiet;
+            EXPECT_TRUE(sent.empty()) << sent.front();
+        } else if (hiddenFrame) {
+            ++hiddenOnly;
             EXPECT_TRUE(sent.empty()) << sent.front();
         }
         if (sent.empty()) continue;
@@ -242,6 +281,7 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
     // The run exercised both kinds of frame that matter.
     EXPECT_GT(quiet, 20);
     EXPECT_GT(partial, 60);
+    EXPECT_GT(hiddenOnly, 10);
 }
 
 }  // namespace
