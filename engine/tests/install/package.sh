@@ -85,8 +85,17 @@ done
 timeout 30 tail --pid=\$pid -f /dev/null || { kill -9 \$pid; echo "still running"; exit 1; }
 wait \$pid
 SCRIPT
-SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$work/window.sh" ||
-    fail "under Xvfb: exit code $?"
+# Once in a full parallel run the window was not found within 30 s, and never when run
+# again; a second attempt keeps CI from failing on that, and the first one's log is shown.
+for attempt in 1 2; do
+    SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$work/window.sh" &&
+        break
+    rc=$?
+    [ "$attempt" -eq 2 ] && fail "under Xvfb: exit code $rc"
+    echo "under Xvfb: attempt $attempt ended with code $rc; its log:"
+    cat "$state/log.txt" 2>/dev/null
+    rm -rf "$HOME/.local"
+done
 no_sanitizer_report
 [ "$(region "$work/title.png")" = "$want" ] ||
     fail "under Xvfb: the title does not show"

@@ -51,6 +51,9 @@ public:
     virtual std::string GetFilename() const = 0;
     virtual void Flip() = 0;
     virtual void AddUpdateRect(const types::rect& r) = 0;
+    // True when drawing the visible area covers every pixel under it fully: no keyed and no
+    // translucent pixel. False when that is not known.
+    virtual bool IsOpaque() const { return false; }
 };
 
 }  // namespace tolm

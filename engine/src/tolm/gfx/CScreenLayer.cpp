@@ -48,26 +48,38 @@ void CScreenLayer::AddDirtyRects(CSprite* sprite) {
     for (int i = 0; i < count; ++i) myScreen->AddUpdateRect(sprite->GetDirtyRect(i));
 }
 
+void CScreenLayer::MarkDrawnPlace(const CSprite* sprite) {
+    // Nothing draws the sprite again, so its old place must go out by itself.
+    if (myScreen != nullptr && myScreen == Gfx::GetScreen())
+        myScreen->AddUpdateRect(sprite->GetDirtyRect(1));
+}
+
 void CScreenLayer::RemoveSprite(CSprite* sprite) {
-    MarkWholeScreen();
+    MarkDrawnPlace(sprite);
     CSpriteLayer::RemoveSprite(sprite);
 }
 
 void CScreenLayer::HideSprite(CSprite* sprite) {
-    MarkWholeScreen();
+    MarkDrawnPlace(sprite);
     CSpriteLayer::HideSprite(sprite);
 }
 
 bool CScreenLayer::Redraw(CSprite* target) {
+    SettleWaitingChanges();
     if (mySprites.empty() || myRedrawDepth < mySprites.front()->GetZ()) return false;
     return CSpriteLayer::Redraw(target);
 }
 
 void CScreenLayer::DrawAll(CSprite* target) {
+    // Whatever the display showed before is stale, also where no sprite is drawn now.
+    MarkWholeScreen();
     // Nothing to draw yet (the first frame often comes before the first sprite): no line.
     if (mySprites.empty()) return;
     Logger() << "drawing all" << std::endl;
-    SpriteChanged(mySprites.back());
+    // Everything is drawn anew, so no change waits.
+    myWaiting.clear();
+    Invalidate();
+    for (CSprite* sprite : mySprites) EraseSprite(sprite);
     const std::vector<CSprite*> sprites = mySprites;
     for (auto it = sprites.rbegin(); it != sprites.rend(); ++it) {
         AddDirtyRects(*it);

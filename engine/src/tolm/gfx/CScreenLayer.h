@@ -28,7 +28,7 @@ public:
 
     // The per-frame entry point: redraws what changed, or everything after a mode change.
     void Update();
-    // Erases and redraws every sprite.
+    // Erases and redraws every sprite, and marks the whole screen for the next flip.
     void DrawAll(CSprite* target);
     // The next Update draws everything: the screen's content was lost (a new video mode of
     // the same size).
@@ -44,6 +44,7 @@ protected:
 
 private:
     void MarkWholeScreen();
+    void MarkDrawnPlace(const CSprite* sprite);
 
     CGfxBuffer* myScreen = nullptr;  // the graphics task's screen buffer, not owned
     std::unique_ptr<CSprite> myScreenSprite;

@@ -38,6 +38,7 @@ CSprite::~CSprite() {
 }
 
 void CSprite::FreePictures() {
+    myOpacityOf = nullptr;
     if (!myShowsScreen) {
         if (myImage != mySource) Gfx::FreeImage(myImage);
         Gfx::FreeImage(mySource);
@@ -123,6 +124,8 @@ types::rect CSprite::GetScrollRect() const {
 void CSprite::PlayAnimation(const std::string&) {}
 
 void CSprite::Invalidate() {
+    // The picture may be drawn anew in place: opacity is worked out again when asked.
+    myOpacityOf = nullptr;
     if (myParent == nullptr || myDirty) return;
     myParent->SpriteChanged(this);
     myDirty = true;
@@ -220,8 +223,30 @@ void CSprite::DrawPart(CSprite* target, const types::rect& r) {
     ApplyAlpha(255);
 }
 
+void CSprite::SettleWaitingChange() {
+    if (myParent != nullptr) myParent->SettleWaitingChange(this);
+}
+
+bool CSprite::HidesArea(const types::rect& area) const {
+    if (myDrawState != kDrawn || myDirty || myAlpha != 255 || myShowsScreen ||
+        myScrollRect != nullptr || !HasPicture())
+        return false;
+    const types::rect drawn(myImageRect.x, myImageRect.y,
+                            std::min(myImageRect.w, myImage->GetWidth()),
+                            std::min(myImageRect.h, myImage->GetHeight()));
+    if (drawn.w <= 0 || drawn.h <= 0 || !area.IsInside(drawn)) return false;
+    if (myOpacityOf != myImage || myOpacityRect != myImage->GetRect()) {
+        myOpaque = myImage->IsOpaque();
+        myOpacityOf = myImage;
+        myOpacityRect = myImage->GetRect();
+    }
+    return myOpaque;
+}
+
 void CSprite::ReplaceBackground(int w, int h) {
+    SettleWaitingChange();
     if (myHasBackground) Gfx::FreeImage(myBackground);
+    myBackgroundSaved = false;
     myBackground = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
     // A restore puts back every pixel it saved: with the key, magenta pixels of the screen
     // (an alpha blend can make one) would stay behind, and the keyed copy is slower too.
@@ -230,6 +255,7 @@ void CSprite::ReplaceBackground(int w, int h) {
 }
 
 void CSprite::SaveBackground(CSprite* target) {
+    myBackgroundSaved = false;
     if (!MeetsTarget(target)) return;
     myBackgroundRect = myImageRect;
     if (!myHasBackground || target->GetImage() == nullptr) return;
@@ -239,23 +265,25 @@ void CSprite::SaveBackground(CSprite* target) {
         h > myImageRect.h + std::int64_t{kBackgroundSlack}) {
         ReplaceBackground(myImageRect.w, myImageRect.h);
     }
-    types::rect src, dst;
-    if (GetBlitRects(target, src, dst)) target->GetImage()->Blit(myBackground, dst, src);
+    myBackgroundSaved = GetBlitRects(target, mySavedFrom, mySavedTo);
+    if (myBackgroundSaved) target->GetImage()->Blit(myBackground, mySavedTo, mySavedFrom);
 }
 
 void CSprite::RestoreBackground(CSprite* target) {
-    types::rect src, dst;
-    if (!myHasBackground || target == nullptr || target->GetImage() == nullptr ||
-        !GetBlitRects(target, src, dst))
+    // Back exactly where it was saved: a change kept waiting behind a cover may have moved
+    // the sprite (or cut it otherwise) since.
+    if (!myHasBackground || !myBackgroundSaved || target == nullptr ||
+        target->GetImage() == nullptr)
         return;
-    myBackground->Blit(target->GetImage(), src, dst);
+    myBackground->Blit(target->GetImage(), mySavedFrom, mySavedTo);
 }
 
 void CSprite::Erase(CSprite* target) {
     if (myDrawState == kErased || !HasPicture()) return;
     // Also a sprite off its target counts as erased: it must be drawn when it moves onto it.
     myDrawState = kErased;
-    if (MeetsTarget(target)) RestoreBackground(target);
+    RestoreBackground(target);
+    myBackgroundSaved = false;
 }
 
 bool CSprite::Redraw(CSprite* target) {
@@ -314,6 +342,7 @@ void CSprite::UseImage(CGfxBuffer* image) {
 void CSprite::SetImage(CGfxBuffer* image) {
     if (image == myImage) return;
     Invalidate();
+    SettleWaitingChange();
     if (image != nullptr && image == mySource) {
         if (!myShowsScreen) Gfx::FreeImage(myImage);
         myImage = image;
@@ -340,6 +369,7 @@ void CSprite::SetImage(CGfxBuffer* image) {
 void CSprite::Resize(int w, int h) {
     if (mySource == nullptr || myShowsScreen || (w == myImageRect.w && h == myImageRect.h)) return;
     Invalidate();
+    SettleWaitingChange();
     if (myImage != mySource) Gfx::FreeImage(myImage);
     myImage = mySource->Scale(w, h);
     if (myHasBackground) ReplaceBackground(myImage->GetWidth(), myImage->GetHeight());
@@ -350,6 +380,7 @@ void CSprite::Resize(int w, int h) {
 void CSprite::Rotate(float angle) {
     if (mySource == nullptr || myShowsScreen) return;
     Invalidate();
+    SettleWaitingChange();
     if (myImage != mySource) Gfx::FreeImage(myImage);
     myImage = mySource->Rotate(angle);
     if (myHasBackground) ReplaceBackground(myImage->GetWidth(), myImage->GetHeight());
@@ -358,6 +389,7 @@ void CSprite::Rotate(float angle) {
 }
 
 void CSprite::LoadPicture(const std::string& filename) {
+    SettleWaitingChange();
     FreePictures();
     UseImage(Gfx::LoadImage(filename, types::kColorKeyMagenta));
     if (myShowsScreen) return;

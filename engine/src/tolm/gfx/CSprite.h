@@ -82,6 +82,10 @@ public:
     // Called by a layer that is going away: forgets it without calling back into it.
     void DetachFrom(const CSpriteLayer* layer);
 
+    // True when this sprite, drawn and unchanged since, hides every pixel of area on its
+    // target: fully opaque, without alpha or scroll rect, and covering area.
+    bool HidesArea(const types::rect& area) const;
+
 protected:
     bool HasPicture() const { return myImage != nullptr && !IsEmpty(); }
     bool MeetsTarget(const CSprite* target) const;
@@ -92,6 +96,9 @@ protected:
     void ReplaceBackground(int w, int h);
     void FreePictures();
     void LoadPicture(const std::string& filename);
+    // A change that a layer keeps waiting behind an opaque sprite must be carried out before
+    // the picture or the saved background it erases with is replaced.
+    void SettleWaitingChange();
 
 private:
     void UseImage(CGfxBuffer* image);
@@ -109,7 +116,15 @@ private:
     std::uint8_t myAlpha = 255;
     int myDrawState = kDrawn;
     types::rect myBackgroundRect;
+    // Where the background was saved from on the target, and to in the background buffer.
+    types::rect mySavedTo;
+    types::rect mySavedFrom;
+    bool myBackgroundSaved = false;
     bool myDirty = false;
+    // Whether the image is opaque, worked out for this image and image rect.
+    mutable const CGfxBuffer* myOpacityOf = nullptr;
+    mutable types::rect myOpacityRect;
+    mutable bool myOpaque = false;
 };
 
 }  // namespace tolm

@@ -75,36 +75,52 @@ TEST_F(ScreenLayerTest, AnEmptyFirstFrameLogsNothingAndLaterSpritesAreDrawn) {
     EXPECT_FALSE(log.Contains("drawing all\n"));
 }
 
-TEST_F(ScreenLayerTest, OnlyChangedSpritesAndThoseInFrontAreRedrawnRemovalMarksTheScreen) {
+// A change takes off only the sprites in front that lie over the changed one, directly or
+// over one of those; the others keep their pixels. A sprite taken off leaves its old place on
+// the update list, since nothing draws it again.
+TEST_F(ScreenLayerTest, OnlyChangedSpritesAndThoseOverThemAreRedrawnRemovalMarksTheOldPlace) {
     CSprite* back = AddSprite(kRed, 10, 10, 20, 20, 120);
-    CSprite* middle = AddSprite(kGreen, 60, 10, 20, 20, 110);
-    CSprite* front = AddSprite(kBlue, 100, 10, 20, 20, 100);
+    CSprite* middle = AddSprite(kGreen, 25, 10, 20, 20, 110);  // over back
+    CSprite* front = AddSprite(kBlue, 40, 10, 20, 20, 100);    // over middle only
+    CSprite* apart = AddSprite(kWhite, 100, 60, 20, 20, 90);   // over nothing
     Frame();
-    front->SetX(101);
+    front->SetX(41);
     EXPECT_EQ(front->GetDrawState(), CSprite::kErased);
     EXPECT_EQ(middle->GetDrawState(), CSprite::kDrawn);
     EXPECT_EQ(back->GetDrawState(), CSprite::kDrawn);
     // Moved: the new place and the old one are recorded.
     ScreenLayer().Update();
-    EXPECT_EQ(myScreen->GetUpdateRects(), (std::vector<types::rect>{types::rect(101, 10, 20, 20),
-                                                                    types::rect(100, 10, 20, 20)}));
+    EXPECT_EQ(myScreen->GetUpdateRects(),
+              (std::vector<types::rect>{types::rect(41, 10, 20, 20), types::rect(40, 10, 20, 20)}));
     myScreen->Flip();
     back->SetX(11);
-    EXPECT_EQ(front->GetDrawState(), CSprite::kErased);
     EXPECT_EQ(middle->GetDrawState(), CSprite::kErased);
+    EXPECT_EQ(front->GetDrawState(), CSprite::kErased);
+    EXPECT_EQ(apart->GetDrawState(), CSprite::kDrawn);
+    Frame();
+    EXPECT_EQ(Pixels(myVideo), FullRedraw());
+    // Moved under a sprite it was apart from: that one is drawn again on top.
+    back->SetPosition(95, 55);
+    ScreenLayer().Update();
+    EXPECT_EQ(myScreen->GetPixel(112, 72), kWhite);
+    EXPECT_EQ(Pixels(myVideo), FullRedraw());
+    myScreen->Flip();
+    back->SetPosition(11, 10);
     Frame();
 
     back->SetVisible(false);
-    EXPECT_TRUE(myScreen->IsFullFlip());
+    EXPECT_EQ(myScreen->GetUpdateRects(), (std::vector<types::rect>{types::rect(11, 10, 20, 20)}));
     Frame();
     back->SetVisible(true);
     Frame();
     EXPECT_EQ(myScreen->GetPixel(11, 10), kRed);
     back->SetLayer(nullptr);  // takes it off its layer first
-    EXPECT_TRUE(myScreen->IsFullFlip());
-    EXPECT_EQ(ScreenLayer().GetSprites().size(), 2u);
+    EXPECT_FALSE(myScreen->IsFullFlip());
+    EXPECT_EQ(myScreen->GetUpdateRects().front(), types::rect(11, 10, 20, 20));
+    EXPECT_EQ(ScreenLayer().GetSprites().size(), 3u);
     Frame();
     EXPECT_EQ(myScreen->GetPixel(11, 10), kBlack);
+    EXPECT_EQ(Pixels(myVideo), FullRedraw());
 }
 
 TEST_F(ScreenLayerTest, UpdateListRules) {

@@ -324,6 +324,31 @@ CGfxBuffer* CGfxBufferSDL::CreateBlank() {
     return buffer;
 }
 
+bool CGfxBufferSDL::IsOpaque() const {
+    SDL_Surface* surface = mySurface;
+    if (surface == nullptr || myViewRect.w <= 0 || myViewRect.h <= 0) return false;
+    const SDL_PixelFormat* format = surface->format;
+    const bool blended = (surface->flags & SDL_SRCALPHA) != 0;
+    if (blended && format->Amask == 0 && format->alpha != SDL_ALPHA_OPAQUE) return false;
+    const bool keyed = (surface->flags & SDL_SRCCOLORKEY) != 0;
+    const bool perPixel = blended && format->Amask != 0;
+    if (!keyed && !perPixel) return true;
+    CSurfaceLock lock(surface);
+    if (!lock.IsLocked()) return false;
+    // Keyed pixels are compared without their alpha bits, which counts more pixels as keyed
+    // than a blit might: a wrong "not opaque" only costs a redraw.
+    const Uint32 colorBits = ~format->Amask;
+    const types::rect area = myViewRect.Intersection(types::rect(0, 0, surface->w, surface->h));
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        for (int x = area.x; x < area.x + area.w; ++x) {
+            const Uint32 pixel = GetRawPixel(surface, x, y);
+            if (keyed && (pixel & colorBits) == (format->colorkey & colorBits)) return false;
+            if (perPixel && (pixel & format->Amask) != format->Amask) return false;
+        }
+    }
+    return area.w == myViewRect.w && area.h == myViewRect.h;
+}
+
 bool CGfxBufferSDL::BlitArea(CGfxBufferSDL* target, const types::rect& src,
                              const types::rect& dst) {
     if (mySurface == nullptr || target->mySurface == nullptr) return false;

@@ -44,6 +44,7 @@ public:
     bool Blit(CGfxBuffer* target) override;
     void SetRect(const types::rect& r) override;
     types::rect GetRect() const override { return myViewRect; }
+    bool IsOpaque() const override;
     bool IsClipped() const override { return myViewRect != myFullRect; }
     int GetFullWidth() const override { return myFullRect.w; }
     int GetFullHeight() const override { return myFullRect.h; }

@@ -1,5 +1,7 @@
 #include "tolm/gfx/sdl/CScreenBufferSDL.h"
 
+#include "tolm/gfx/MergeRects.h"
+
 namespace tolm {
 
 int& CScreenBufferSDL::FlipRectsSize() {
@@ -24,7 +26,13 @@ void CScreenBufferSDL::SetVideoSurface(SDL_Surface* videoSurface) {
     SetSurface(videoSurface, false);
     myScreenRect = GetRect();
     myUpdateRects.clear();
-    myFullFlip = false;
+    // The window shows nothing of the new mode yet.
+    myFullFlip = videoSurface != nullptr;
+}
+
+bool CScreenBufferSDL::HasHardwareDoubleBuffer(const SDL_Surface* screen) {
+    const Uint32 both = SDL_HWSURFACE | SDL_DOUBLEBUF;
+    return screen != nullptr && (screen->flags & both) == both;
 }
 
 void CScreenBufferSDL::AddUpdateRect(const types::rect& r) {
@@ -45,9 +53,32 @@ void CScreenBufferSDL::AddUpdateRect(const types::rect& r) {
 }
 
 void CScreenBufferSDL::Flip() {
-    if (SDL_Surface* screen = GetSDLSurface()) SDL_Flip(screen);
+    if (SDL_Surface* screen = GetSDLSurface()) {
+        if (!mySendUpdateList || HasHardwareDoubleBuffer(screen)) {
+            FlipDisplay(screen);
+        } else if (myFullFlip) {
+            UpdateDisplay(screen, {myScreenRect});
+        } else if (!myUpdateRects.empty()) {
+            UpdateDisplay(screen, MergeRects(myUpdateRects));
+        }
+    }
     myUpdateRects.clear();
     myFullFlip = false;
+}
+
+void CScreenBufferSDL::FlipDisplay(SDL_Surface* screen) {
+    SDL_Flip(screen);
+}
+
+void CScreenBufferSDL::UpdateDisplay(SDL_Surface* screen, const std::vector<types::rect>& rects) {
+    // Every rect lies inside the screen, whose sides fit SDL's 16-bit fields.
+    std::vector<SDL_Rect> sdlRects;
+    sdlRects.reserve(rects.size());
+    for (const types::rect& r : rects) {
+        sdlRects.push_back(SDL_Rect{static_cast<Sint16>(r.x), static_cast<Sint16>(r.y),
+                                    static_cast<Uint16>(r.w), static_cast<Uint16>(r.h)});
+    }
+    SDL_UpdateRects(screen, static_cast<int>(sdlRects.size()), sdlRects.data());
 }
 
 }  // namespace tolm

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "tolm/gfx/Gfx.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
 #include "tolm/tasks/CTaskScheduler.h"
 #include "tolm/tasks/task_sdl/BuiltInCursors.h"
@@ -75,6 +76,10 @@ void CTaskEventSDL::HandleEvent(const SDL_Event& event) {
             break;
         case SDL_VIDEORESIZE:
             myEventManager->Resize(event.resize.w, event.resize.h);
+            break;
+        case SDL_VIDEOEXPOSE:
+            // The window system lost part of the window's picture: send all of it again.
+            if (CGfxBuffer* screen = Gfx::GetScreen()) screen->AddUpdateRect(screen->GetRect());
             break;
         default:
             break;

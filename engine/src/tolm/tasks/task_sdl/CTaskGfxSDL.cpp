@@ -64,6 +64,11 @@ void CTaskGfxSDL::BindScreenVariables() {
     BindConsoleVariable(Console(), "gfx_flip_debug_rects", CScreenBufferSDL::FlipDebugRects());
 }
 
+int& CTaskGfxSDL::UpdateRects() {
+    static int updateRects = 0;
+    return updateRects;
+}
+
 CTaskGfxSDL::CTaskGfxSDL() : myScreenshotCommand(std::make_unique<CScreenshotCommand>(*this)) {}
 
 CTaskGfxSDL::~CTaskGfxSDL() {
@@ -76,10 +81,8 @@ bool CTaskGfxSDL::Start() {
     myScreen = std::make_unique<CScreenBufferSDL>(nullptr);
     BindScreenVariables();
     Gfx::SetScreen(myScreen.get());
-    // A script may set the variable before this task exists; the value is kept.
-    const std::string earlier = Console().GetVariable("gfx_log_fps");
-    BindConsoleVariable(Console(), "gfx_log_fps", LogFps());
-    if (!earlier.empty()) Console().SetVariable("gfx_log_fps", earlier);
+    BindKeepingEarlierValue("gfx_log_fps", LogFps());
+    BindKeepingEarlierValue("gfx_update_rects", UpdateRects());
     myConsole = CreateConsole();
     myConsole->AddCommand("Screenshot", myScreenshotCommand.get());
     EventManager().AddScreenListener(this);
@@ -87,6 +90,13 @@ bool CTaskGfxSDL::Start() {
     FollowVideoSurface();
     myFpsStart = myFrameClock.GetTime();
     return CTaskGfx::Start();
+}
+
+void CTaskGfxSDL::BindKeepingEarlierValue(const char* name, int& setting) {
+    // A script may set the variable before this task exists; the value is kept.
+    const std::string earlier = Console().GetVariable(name);
+    BindConsoleVariable(Console(), name, setting);
+    if (!earlier.empty()) Console().SetVariable(name, earlier);
 }
 
 bool CTaskGfxSDL::FollowVideoSurface() {
@@ -125,10 +135,16 @@ void CTaskGfxSDL::Update() {
     if (elapsed < kFrameInterval) return;
     if (!FollowVideoSurface()) return;
     CTaskGfx::Update();
+    myScreen->SetSendUpdateList(UpdateRects() != 0);
     myScreen->Flip();
     myLastFrame = myFrameClock.GetTime();
     ++myFrames;
     if (LogFps() != 0) LogFrameRate();
+}
+
+void CTaskGfxSDL::OnActivityChanged(bool active) {
+    // The window manager may have drawn over the window while it was away.
+    if (active && myScreen) myScreen->RequestFullFlip();
 }
 
 std::optional<types::ticks> CTaskGfxSDL::GetTimeUntilDue() const {

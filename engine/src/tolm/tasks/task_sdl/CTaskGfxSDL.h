@@ -1,8 +1,9 @@
 // The "gfx" task of the "sdl" library: installs the SDL graphics factory and the screen
 // buffer over the video surface, and draws a frame when at least 16 ms have passed since
-// the last one (animations, screen layer, flip). It owns the factory, the screen buffer and
-// its console ("Screenshot"); SDL owns the video surface, which the task reads again before
-// each frame since a new video mode may replace it. Without a display it draws nothing.
+// the last one (animations, screen layer, then the whole screen or only what changed to the
+// display). It owns the factory, the screen buffer and its console ("Screenshot"); SDL owns
+// the video surface, which the task reads again before each frame since a new video mode may
+// replace it. Without a display it draws nothing.
 #ifndef TOLM_TASKS_TASK_SDL_CTASKGFXSDL_H
 #define TOLM_TASKS_TASK_SDL_CTASKGFXSDL_H
 
@@ -39,7 +40,7 @@ public:
     std::optional<types::ticks> GetTimeUntilDue() const override;
 
     void OnResize(int width, int height) override;
-    void OnActivityChanged(bool /*active*/) override {}
+    void OnActivityChanged(bool active) override;
 
     // Writes the screen as PNG; an empty name picks a time-stamped one in the working
     // directory. Answers what was done, as the command does.
@@ -54,10 +55,14 @@ public:
     // Binds "gfx_flip_rects_size" and "gfx_flip_debug_rects" in the process-wide console to
     // the screen buffer's settings; the task does it as it builds its screen buffer.
     static void BindScreenVariables();
+    // The setting behind "gfx_update_rects": 0 flips the whole screen every frame, 1 sends
+    // the display only the changed rectangles (CScreenBufferSDL::SetSendUpdateList).
+    static int& UpdateRects();
 
 private:
     // Follows the current video surface; false when there is none.
     bool FollowVideoSurface();
+    void BindKeepingEarlierValue(const char* name, int& setting);
     void LogFrameRate();
     void Uninstall();
 

@@ -7,6 +7,7 @@
 #include "support/TestFiles.h"
 #include "tolm/gfx/CSpriteFactory.h"
 #include "tolm/gfx/Gfx.h"
+#include "tolm/gfx/sdl/CScreenBufferSDL.h"
 #include "tolm/tasks/task_sdl/SdlTaskTestSupport.h"
 #include "tolm/utils/timer/SystemTime.h"
 
@@ -169,6 +170,58 @@ TEST_F(CTaskGfxSDLTest, FrameRateIsLoggedWhenAskedBeforeTheTaskStarts) {
     for (int i = 0; i < 5010; ++i, gfx->Update()) myTime.Advance(1);
     EXPECT_TRUE(myLog->Contains("Frames per second: 62.5\n"));
     Console().Execute("gfx_log_fps = 0");
+}
+
+// "gfx_update_rects", set before the task starts as a script may, chooses how frames go out;
+// an expose and a returned input focus each make the next frame send the whole screen.
+TEST_F(CTaskGfxSDLTest, UpdateRectsSettingExposeAndReturnedFocusReachTheScreen) {
+    Console().Execute("gfx_update_rects = 1");
+    StartWindow({160.0, 120.0, 32.0});
+    CTaskGfxSDL* gfx = StartGfx();
+    ASSERT_TRUE(Factory().StartTask("event", "event", 10, nullptr));
+    CTask* events = Factory().FindTask("event");
+    auto* screen = dynamic_cast<CScreenBufferSDL*>(Gfx::GetScreen());
+    ASSERT_NE(screen, nullptr);
+    AddSquare(0, 0);
+    myTime.Advance(16);
+    gfx->Update();
+    EXPECT_EQ(Console().GetVariable("gfx_update_rects"), "1");
+    EXPECT_TRUE(screen->IsSendingUpdateList());
+    EXPECT_FALSE(screen->IsFullFlip());
+
+    auto push = [](Uint8 type, int state, int gain) {
+        SDL_Event event{};
+        event.type = type;
+        event.active.state = static_cast<Uint8>(state);
+        event.active.gain = static_cast<Uint8>(gain);
+        SDL_PushEvent(&event);
+    };
+    const struct {
+        const char* name;
+        Uint8 type;
+        int state;
+        int gain;
+        bool full;
+    } cases[] = {
+        {"expose", SDL_VIDEOEXPOSE, 0, 0, true},
+        {"input focus back", SDL_ACTIVEEVENT, SDL_APPINPUTFOCUS, 1, true},
+        {"input focus gone", SDL_ACTIVEEVENT, SDL_APPINPUTFOCUS, 0, false},
+        {"only the pointer back", SDL_ACTIVEEVENT, SDL_APPMOUSEFOCUS, 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        push(c.type, c.state, c.gain);
+        events->Update();
+        EXPECT_EQ(screen->IsFullFlip(), c.full);
+        myTime.Advance(16);
+        gfx->Update();
+        EXPECT_FALSE(screen->IsFullFlip());
+    }
+
+    Console().Execute("gfx_update_rects = 0");
+    myTime.Advance(16);
+    gfx->Update();
+    EXPECT_FALSE(screen->IsSendingUpdateList());
 }
 
 }  // namespace
