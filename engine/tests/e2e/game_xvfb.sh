@@ -29,12 +29,7 @@ keyboard::bind("f5", "starttask(game, g4, 50)");
 keyboard::bind("f4", "starttask(autoplay, autoplay, 60, g4)");
 SCRIPT
 
-"$tolm" >stdout.txt 2>stderr.txt &
-pid=$!
-stop_program() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
-die() { stop_program; fail "$@"; }
-wid=$(timeout 30 xdotool search --sync --name '^Bubble Hush$' | head -1)
-[ -n "$wid" ] || die "no window named \"Bubble Hush\""
+start_in_window "Bubble Hush"
 
 shot() { import -window "$wid" "$1" || die "screenshot $1"; }
 # A hash of the pixels of a region, W H X Y.

@@ -39,12 +39,7 @@ keyboard::bind("f10", "resumetask(autoplay)");
 keyboard::bind("f10", "resumetask(game)");
 SCRIPT
 
-"$tolm" >stdout.txt 2>stderr.txt &
-pid=$!
-stop_program() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
-die() { stop_program; fail "$@"; }
-wid=$(timeout 30 xdotool search --sync --name '^Bubble Hush$' | head -1)
-[ -n "$wid" ] || die "no window named \"Bubble Hush\""
+start_in_window "Bubble Hush"
 
 key() { xdotool windowfocus --sync "$wid" key "$1"; }
 shots=0

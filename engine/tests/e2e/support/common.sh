@@ -74,3 +74,14 @@ expect_order() {
     [ -n "$first" ] && [ -n "$second" ] && [ "$first" -lt "$second" ] ||
         fail "expected \"$1\" before \"$2\""
 }
+
+# Starts the program in the background and waits for its window named $1: sets pid and wid.
+# stop_program ends it; die ends it and fails the test.
+start_in_window() {
+    "$tolm" >stdout.txt 2>stderr.txt &
+    pid=$!
+    wid=$(timeout 30 xdotool search --sync --name "^$1\$" | head -1)
+    [ -n "$wid" ] || die "no window named \"$1\""
+}
+stop_program() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
+die() { stop_program; fail "$@"; }

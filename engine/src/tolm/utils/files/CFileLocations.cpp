@@ -83,7 +83,7 @@ bool CFileLocations::Choose(const SFacts& facts, const std::string& programName,
     return true;
 }
 
-// The base directory specification ignores relative values of its variables.
+// Relative values of the XDG variables are ignored, as the desktop conventions ask.
 std::string CFileLocations::XdgFolder(const std::string& variable, const std::string& home,
                                       const char* fallback, const std::string& programName) {
     fs::path base;

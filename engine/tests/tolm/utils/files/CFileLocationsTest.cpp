@@ -51,7 +51,7 @@ TEST_F(CFileLocationsTest, ChoosesTheDataAndTheWriteFolders) {
          Installed(),
          "/x/state/bubble-hush",
          "/x/data/bubble-hush"},
-        // The base directory specification says to ignore relative values.
+        // Relative values of the XDG variables are ignored, as the desktop conventions ask.
         {"relative XDG values",
          {"", false, Executable(), home, "state", "./data"},
          true,
