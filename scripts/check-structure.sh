@@ -18,7 +18,7 @@ src="$root/engine/src"
 FLOORS='
 0 types designpatterns Services.h
 1 utils
-2 utils/media inputdevice gfx
+2 utils/media inputdevice gfx platform
 3 gfx/font gfx/sdl
 4 ui
 5 tasks
@@ -27,8 +27,8 @@ FLOORS='
 8 game
 9 main
 '
-# Where SDL may be included: the back-end folders and the executable.
-SDL_SEAM='^(tolm/gfx/sdl/|tolm/tasks/task_sdl[a-z_]*/|main\.cpp$)'
+# Where SDL may be included: the back-end folders, the web platform file and the executable.
+SDL_SEAM='^(tolm/gfx/sdl/|tolm/tasks/task_sdl[a-z_]*/|tolm/platform/WebPlatform\.cpp$|main\.cpp$)'
 
 declare -A floor_of
 while read -r floor names; do

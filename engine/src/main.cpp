@@ -11,10 +11,12 @@
 //      the start-up script needs mending.
 #include <cstdint>
 #include <iostream>
+#include <memory>
 #include <string>
 
 // Not called here: on platforms with SDL's entry glue the header makes main SDL's entry.
 #include "SDL.h"
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/tasks/CApplication.h"
 #include "tolm/tasks/CCommandLine.h"
 #include "tolm/tasks/CPlayerSettings.h"
@@ -90,6 +92,9 @@ int main(int argc, char** argv) {
     // Before the start-up script: its tasks take the kept settings as they start, and its
     // later lines may still change them.
     tolm::CPlayerFile::SetFolder(PlayerFolder());
+    // A page has no threads for the writer; what is written goes on to lasting storage.
+    if (tolm::platform::InBrowser())
+        tolm::CPlayerFile::WriteOnCaller(tolm::platform::KeepPlayerFiles);
     tolm::PlayerSettings().Open(tolm::CPlayerFile::PathOf(tolm::CPlayerSettings::kFileName));
     std::string badOption;
     if (!ApplySettingOptions(commandLine, &badOption)) {
@@ -99,21 +104,29 @@ int main(int argc, char** argv) {
     }
 
     int code = 0;
-    {
-        tolm::CApplication application(argc, argv);
-        const tolm::CTaskWindow* window = StartedWindow();
-        const tolm::CTaskWindow::EOutcome outcome =
-            window != nullptr ? window->GetOutcome() : tolm::CTaskWindow::kNotStarted;
-        if (outcome == tolm::CTaskWindow::kNoDisplay) {
-            Say("No display available: " + window->GetFailure());
-            code = NoDisplayExitCode;
-        } else if (outcome == tolm::CTaskWindow::kRefused) {
-            Say("The display refused the window: " + window->GetFailure());
-            code = WindowRefusedExitCode;
-        } else {
-            application.Run();
-        }
+    auto application = std::make_unique<tolm::CApplication>(argc, argv);
+    const tolm::CTaskWindow* window = StartedWindow();
+    const tolm::CTaskWindow::EOutcome outcome =
+        window != nullptr ? window->GetOutcome() : tolm::CTaskWindow::kNotStarted;
+    if (outcome == tolm::CTaskWindow::kNoDisplay) {
+        Say("No display available: " + window->GetFailure());
+        code = NoDisplayExitCode;
+    } else if (outcome == tolm::CTaskWindow::kRefused) {
+        Say("The display refused the window: " + window->GetFailure());
+        code = WindowRefusedExitCode;
+    } else if (tolm::platform::InBrowser()) {
+        // The page's animation frames run the passes; main returns and the game goes on.
+        tolm::CApplication* running = application.release();
+        tolm::platform::RunLoop([running] { return running->RunOnce(); },
+                                [running] {
+                                    delete running;
+                                    tolm::CPlayerFile::Settle();
+                                });
+        return 0;
+    } else {
+        application->Run();
     }
+    application.reset();
     // The last progress or settings written must reach the disk before the process ends.
     tolm::CPlayerFile::Settle();
     return code;

@@ -7,6 +7,7 @@
 #include "tolm/gfx/Gfx.h"
 #include "tolm/gfx/sdl/CGfxBufferSDL.h"
 #include "tolm/gfx/sdl/CTextureManager.h"
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
@@ -86,7 +87,8 @@ CGfxBuffer* CGfxFactorySDL::LoadImage(const std::string& filename, const types::
                                  error.empty() ? "SDL_image could not decode it" : error);
             return Gfx::GetEmptyBuffer();
         }
-        surface = Converted(loaded, loaded->format->alpha != 0 && loaded->format->Amask != 0);
+        surface =
+            Converted(loaded, platform::SurfaceAlpha(loaded) != 0 && loaded->format->Amask != 0);
         textures->AddNew(filename, surface, false);
     }
     auto* buffer = new CGfxBufferSDL(surface, colorKey, filename);
@@ -98,9 +100,10 @@ void CGfxFactorySDL::AccelerateDrawing(SDL_Surface* surface) {
     if (surface == nullptr) return;
     if (surface->format->Amask != 0 && (surface->flags & SDL_SRCALPHA) != 0) {
         SDL_SetColorKey(surface, 0, 0);
-        SDL_SetAlpha(surface, SDL_SRCALPHA | SDL_RLEACCEL, surface->format->alpha);
+        SDL_SetAlpha(surface, SDL_SRCALPHA | SDL_RLEACCEL, platform::SurfaceAlpha(surface));
     } else if (surface->flags & SDL_SRCCOLORKEY) {
-        SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, surface->format->colorkey);
+        SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL,
+                        platform::SurfaceColorKey(surface));
     }
 }
 

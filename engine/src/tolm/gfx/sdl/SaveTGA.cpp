@@ -46,7 +46,7 @@ bool WritePalette(SDL_RWops* out, const SDL_Surface* surface) {
         entries.push_back(c.b);
         entries.push_back(c.g);
         entries.push_back(c.r);
-        if (keyed) entries.push_back(static_cast<Uint32>(i) == surface->format->colorkey ? 0 : 255);
+        if (keyed) entries.push_back(static_cast<Uint32>(i) == platform::SurfaceColorKey(surface) ? 0 : 255);
     }
     return WriteAll(out, entries.data(), entries.size());
 }

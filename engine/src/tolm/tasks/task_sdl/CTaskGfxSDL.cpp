@@ -11,6 +11,7 @@
 #include "tolm/gfx/sdl/CScreenBufferSDL.h"
 #include "tolm/gfx/sdl/SavePNG.h"
 #include "tolm/inputdevice/CEventManager.h"
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/tasks/CBoundVariable.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
@@ -132,7 +133,8 @@ void CTaskGfxSDL::OnResize(int /*width*/, int /*height*/) {
 
 void CTaskGfxSDL::Update() {
     const types::ticks elapsed = myFrameClock.GetTime() - myLastFrame;
-    if (elapsed < kFrameInterval) return;
+    // A page calls each pass at one of its animation frames: each is a frame to draw.
+    if (elapsed < kFrameInterval && !platform::InBrowser()) return;
     if (!FollowVideoSurface()) return;
     CTaskGfx::Update();
     myScreen->SetSendUpdateList(UpdateRects() != 0);

@@ -6,9 +6,14 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tolm {
+
+// The engine's own names of the keys a person binds most, the same as SDL 1.2 gives them on
+// the desktop, by key code: the names where SDL knows none (a web page).
+std::vector<std::pair<int, std::string>> OwnKeyNames();
 
 // The name of every key code from 0 up, "unknown key" for a code without one; nothing when
 // SDL could not give them (logged as a warning).
