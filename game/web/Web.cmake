@@ -10,6 +10,8 @@ set(TOLM_WEB_LINK_OPTIONS
     "SHELL:-s USE_SDL=1"
     # Pictures are decoded at once when loaded, as on the desktop.
     "SHELL:-s STB_IMAGE=1"
+    # The image loader calls these from JavaScript.
+    "SHELL:-s EXPORTED_FUNCTIONS=_main,_malloc,_free,_stbi_load,_stbi_load_from_memory,_stbi_image_free"
     "SHELL:-s ALLOW_MEMORY_GROWTH=1"
     "SHELL:-s ENVIRONMENT=web"
     "SHELL:-s FORCE_FILESYSTEM=1"

@@ -5,6 +5,8 @@
 // The packed data sits at /game; the log, the console history and the player's files go to
 // the usual folders under $HOME/.local, which is kept in IndexedDB.
 Module['arguments'] = ['--data', '/game'];
+// Sounds are read from the packed files and decoded by the page's audio context.
+Module['noAudioDecoding'] = true;
 var kPlayerRoot = '/home/web_user/.local';
 
 Module['preRun'] = Module['preRun'] || [];

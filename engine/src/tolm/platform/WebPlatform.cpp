@@ -1,5 +1,6 @@
 #include "tolm/platform/WebPlatform.h"
 
+#include <map>
 #include <memory>
 #include <utility>
 
@@ -78,6 +79,35 @@ bool RequestFullscreen() {
                canvas.requestFullscreen().catch(function(){});
                return 1;
            }) != 0;
+}
+
+int EngineKey(int sdlKey) {
+    if (sdlKey < SDLK_SCANCODE_MASK) return sdlKey;
+    static const std::map<int, int> kSDL12Codes = [] {
+        std::map<int, int> codes = {
+            {SDLK_KP_PERIOD, 266},   {SDLK_KP_DIVIDE, 267}, {SDLK_KP_MULTIPLY, 268},
+            {SDLK_KP_MINUS, 269},    {SDLK_KP_PLUS, 270},   {SDLK_KP_ENTER, 271},
+            {SDLK_KP_EQUALS, 272},   {SDLK_UP, 273},        {SDLK_DOWN, 274},
+            {SDLK_RIGHT, 275},       {SDLK_LEFT, 276},      {SDLK_INSERT, 277},
+            {SDLK_HOME, 278},        {SDLK_END, 279},       {SDLK_PAGEUP, 280},
+            {SDLK_PAGEDOWN, 281},    {SDLK_NUMLOCKCLEAR, 300}, {SDLK_CAPSLOCK, 301},
+            {SDLK_SCROLLLOCK, 302},  {SDLK_RSHIFT, 303},    {SDLK_LSHIFT, 304},
+            {SDLK_RCTRL, 305},       {SDLK_LCTRL, 306},     {SDLK_RALT, 307},
+            {SDLK_LALT, 308},        {SDLK_LGUI, 311},      {SDLK_RGUI, 312},
+            {SDLK_APPLICATION, 319}, {SDLK_PAUSE, 19},      {SDLK_PRINTSCREEN, 316},
+        };
+        const int keypad[] = {SDLK_KP_0, SDLK_KP_1, SDLK_KP_2, SDLK_KP_3, SDLK_KP_4,
+                              SDLK_KP_5, SDLK_KP_6, SDLK_KP_7, SDLK_KP_8, SDLK_KP_9};
+        for (int i = 0; i < 10; ++i) codes[keypad[i]] = 256 + i;
+        const int function[] = {SDLK_F1,  SDLK_F2,  SDLK_F3,  SDLK_F4,  SDLK_F5,
+                                SDLK_F6,  SDLK_F7,  SDLK_F8,  SDLK_F9,  SDLK_F10,
+                                SDLK_F11, SDLK_F12, SDLK_F13, SDLK_F14, SDLK_F15};
+        for (int i = 0; i < 15; ++i) codes[function[i]] = 282 + i;
+        return codes;
+    }();
+    const auto found = kSDL12Codes.find(sdlKey);
+    // Unknown to SDL 1.2: no key of the engine's.
+    return found != kSDL12Codes.end() ? found->second : -1;
 }
 
 std::uint8_t SurfaceAlpha(const SDL_Surface* surface) {
@@ -180,6 +210,10 @@ bool OfferDownload(const std::string&, const std::string&) {
 
 bool RequestFullscreen() {
     return false;
+}
+
+int EngineKey(int sdlKey) {
+    return sdlKey;
 }
 
 std::uint8_t SurfaceAlpha(const SDL_Surface* surface) {

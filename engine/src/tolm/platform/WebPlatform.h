@@ -33,6 +33,11 @@ bool OfferDownload(const std::string& fileName, const std::string& mimeType);
 // Asks the page to show the canvas on the whole screen; false on the desktop.
 bool RequestFullscreen();
 
+// The engine numbers keys as SDL 1.2 does; the page's SDL gives the keys without a
+// character codes from 1024 up. The SDL 1.2 code of a key code that SDL gave, or -1 for a
+// key that SDL 1.2 does not have.
+int EngineKey(int sdlKey);
+
 // The per-surface alpha and colour key that SDL 1.2 keeps in the pixel format; the page's
 // SDL keeps neither there (its surfaces have no key, and their alpha is the canvas's own).
 std::uint8_t SurfaceAlpha(const SDL_Surface* surface);

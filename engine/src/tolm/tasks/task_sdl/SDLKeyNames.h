@@ -11,8 +11,8 @@
 
 namespace tolm {
 
-// The engine's own names of the keys a person binds most, the same as SDL 1.2 gives them on
-// the desktop, by key code: the names where SDL knows none (a web page).
+// The engine's own names of SDL 1.2's keys by SDL 1.2 key code, the same as SDL gives them
+// on the desktop: the names where SDL knows none (a web page).
 std::vector<std::pair<int, std::string>> OwnKeyNames();
 
 // The name of every key code from 0 up, "unknown key" for a code without one; nothing when
