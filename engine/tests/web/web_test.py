@@ -234,7 +234,9 @@ def run(folder, port, profile, work):
     key(page, "F1")
     settle(0.5)
     after = samples(page, CONSOLE_RECT, 4)
-    check(differing(before, after) > 50, "F1 opens the console (its rectangle changes)")
+    # The console's window covers its rectangle; the bubbles behind change only a few pixels.
+    check(differing(before, after) > len(before) * 0.7,
+          "F1 opens the console (most of its rectangle changes)")
 
     # A line typed into the console is kept in its history, which must outlive a reload.
     for letter in "hello":

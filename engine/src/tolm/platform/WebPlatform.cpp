@@ -85,16 +85,16 @@ int EngineKey(int sdlKey) {
     if (sdlKey < SDLK_SCANCODE_MASK) return sdlKey;
     static const std::map<int, int> kSDL12Codes = [] {
         std::map<int, int> codes = {
-            {SDLK_KP_PERIOD, 266},   {SDLK_KP_DIVIDE, 267}, {SDLK_KP_MULTIPLY, 268},
-            {SDLK_KP_MINUS, 269},    {SDLK_KP_PLUS, 270},   {SDLK_KP_ENTER, 271},
-            {SDLK_KP_EQUALS, 272},   {SDLK_UP, 273},        {SDLK_DOWN, 274},
-            {SDLK_RIGHT, 275},       {SDLK_LEFT, 276},      {SDLK_INSERT, 277},
-            {SDLK_HOME, 278},        {SDLK_END, 279},       {SDLK_PAGEUP, 280},
+            {SDLK_KP_PERIOD, 266},   {SDLK_KP_DIVIDE, 267},    {SDLK_KP_MULTIPLY, 268},
+            {SDLK_KP_MINUS, 269},    {SDLK_KP_PLUS, 270},      {SDLK_KP_ENTER, 271},
+            {SDLK_KP_EQUALS, 272},   {SDLK_UP, 273},           {SDLK_DOWN, 274},
+            {SDLK_RIGHT, 275},       {SDLK_LEFT, 276},         {SDLK_INSERT, 277},
+            {SDLK_HOME, 278},        {SDLK_END, 279},          {SDLK_PAGEUP, 280},
             {SDLK_PAGEDOWN, 281},    {SDLK_NUMLOCKCLEAR, 300}, {SDLK_CAPSLOCK, 301},
-            {SDLK_SCROLLLOCK, 302},  {SDLK_RSHIFT, 303},    {SDLK_LSHIFT, 304},
-            {SDLK_RCTRL, 305},       {SDLK_LCTRL, 306},     {SDLK_RALT, 307},
-            {SDLK_LALT, 308},        {SDLK_LGUI, 311},      {SDLK_RGUI, 312},
-            {SDLK_APPLICATION, 319}, {SDLK_PAUSE, 19},      {SDLK_PRINTSCREEN, 316},
+            {SDLK_SCROLLLOCK, 302},  {SDLK_RSHIFT, 303},       {SDLK_LSHIFT, 304},
+            {SDLK_RCTRL, 305},       {SDLK_LCTRL, 306},        {SDLK_RALT, 307},
+            {SDLK_LALT, 308},        {SDLK_LGUI, 311},         {SDLK_RGUI, 312},
+            {SDLK_APPLICATION, 319}, {SDLK_PAUSE, 19},         {SDLK_PRINTSCREEN, 316},
         };
         const int keypad[] = {SDLK_KP_0, SDLK_KP_1, SDLK_KP_2, SDLK_KP_3, SDLK_KP_4,
                               SDLK_KP_5, SDLK_KP_6, SDLK_KP_7, SDLK_KP_8, SDLK_KP_9};

@@ -141,7 +141,8 @@ SDL_Surface* CopyOfArea(SDL_Surface* surface, const types::rect& area) {
     }
     {
         CSurfaceLock lock(surface);
-        if (lock.IsLocked()) {
+        CSurfaceLock copyLock(copy);
+        if (lock.IsLocked() && copyLock.IsLocked()) {
             for (int row = 0; row < area.h; ++row) {
                 const auto* in = static_cast<const std::uint8_t*>(surface->pixels) +
                                  (area.y + row) * surface->pitch + area.x * f->BytesPerPixel;
@@ -197,7 +198,10 @@ CGfxBufferSDL::~CGfxBufferSDL() {
 }
 
 void CGfxBufferSDL::DropWorkingCopy() {
-    if (myWorkingSurface != mySurface) SDL_FreeSurface(myWorkingSurface);
+    if (myWorkingSurface != mySurface) {
+        CSurfaceLock::Settle(myWorkingSurface);
+        SDL_FreeSurface(myWorkingSurface);
+    }
     myWorkingSurface = mySurface;
 }
 
@@ -292,6 +296,7 @@ CGfxBuffer* CGfxBufferSDL::Scale(int w, int h) {
         return Gfx::GetEmptyBuffer();
     SDL_Surface* view = GetSurface();
     if (view == nullptr) return Gfx::GetEmptyBuffer();
+    CSurfaceLock::Settle(view);
     return WrapTransformed(zoomSurface(view, static_cast<double>(w) / GetWidth(),
                                        static_cast<double>(h) / GetHeight(), ourZoomSmoothing));
 }
@@ -302,6 +307,7 @@ CGfxBuffer* CGfxBufferSDL::Rotate(float angle) {
         return Gfx::GetEmptyBuffer();
     SDL_Surface* view = GetSurface();
     if (view == nullptr) return Gfx::GetEmptyBuffer();
+    CSurfaceLock::Settle(view);
     return WrapTransformed(rotozoomSurface(view, angle, 1.0, ourRotateSmoothing));
 }
 
@@ -366,6 +372,8 @@ bool CGfxBufferSDL::BlitArea(CGfxBufferSDL* target, const types::rect& src,
     } else if (IsPlainCopy(mySurface, target->mySurface)) {
         CopyRows(mySurface, from, target->mySurface, to);
     } else {
+        CSurfaceLock::Settle(mySurface);
+        CSurfaceLock::Settle(target->mySurface);
         SDL_UpperBlit(mySurface, &from, target->mySurface, &to);
     }
     return true;

@@ -32,18 +32,18 @@ bool StartNamesOnly() {
 
 std::vector<std::pair<int, std::string>> OwnKeyNames() {
     std::vector<std::pair<int, std::string>> names = {
-        {8, "backspace"},     {9, "tab"},           {12, "clear"},         {13, "return"},
-        {19, "pause"},        {27, "escape"},       {32, "space"},         {127, "delete"},
-        {266, "[.]"},         {267, "[/]"},         {268, "[*]"},          {269, "[-]"},
-        {270, "[+]"},         {271, "enter"},       {272, "equals"},       {273, "up"},
-        {274, "down"},        {275, "right"},       {276, "left"},         {277, "insert"},
-        {278, "home"},        {279, "end"},         {280, "page up"},      {281, "page down"},
-        {300, "numlock"},     {301, "caps lock"},   {302, "scroll lock"},  {303, "right shift"},
-        {304, "left shift"},  {305, "right ctrl"},  {306, "left ctrl"},    {307, "right alt"},
-        {308, "left alt"},    {309, "right meta"},  {310, "left meta"},    {311, "left super"},
-        {312, "right super"}, {313, "alt gr"},      {314, "compose"},      {315, "help"},
-        {316, "print screen"}, {317, "sys req"},    {318, "break"},        {319, "menu"},
-        {320, "power"},       {321, "euro"},        {322, "undo"},
+        {8, "backspace"},      {9, "tab"},          {12, "clear"},        {13, "return"},
+        {19, "pause"},         {27, "escape"},      {32, "space"},        {127, "delete"},
+        {266, "[.]"},          {267, "[/]"},        {268, "[*]"},         {269, "[-]"},
+        {270, "[+]"},          {271, "enter"},      {272, "equals"},      {273, "up"},
+        {274, "down"},         {275, "right"},      {276, "left"},        {277, "insert"},
+        {278, "home"},         {279, "end"},        {280, "page up"},     {281, "page down"},
+        {300, "numlock"},      {301, "caps lock"},  {302, "scroll lock"}, {303, "right shift"},
+        {304, "left shift"},   {305, "right ctrl"}, {306, "left ctrl"},   {307, "right alt"},
+        {308, "left alt"},     {309, "right meta"}, {310, "left meta"},   {311, "left super"},
+        {312, "right super"},  {313, "alt gr"},     {314, "compose"},     {315, "help"},
+        {316, "print screen"}, {317, "sys req"},    {318, "break"},       {319, "menu"},
+        {320, "power"},        {321, "euro"},       {322, "undo"},
     };
     for (int i = 0; i < 10; ++i) names.emplace_back(256 + i, "[" + std::to_string(i) + "]");
     for (int i = 0; i < 15; ++i) names.emplace_back(282 + i, "f" + std::to_string(i + 1));
