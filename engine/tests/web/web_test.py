@@ -94,7 +94,7 @@ def point(page, x, y):
     page.call("Input.dispatchMouseEvent", type="mouseMoved", x=left + x, y=top + y)
 
 
-KEYS = {"F1": 112, "Enter": 13}
+KEYS = {"F1": 112, "F12": 123, "Enter": 13, "Escape": 27}
 
 
 def key(page, name, text=None):
@@ -163,7 +163,7 @@ def main():
     browser = subprocess.Popen(
         [chromium, "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
          "--no-first-run", "--disable-background-networking", "--disable-component-update",
-         "--disable-sync", "--mute-audio", "--autoplay-policy=no-user-gesture-required",
+         "--disable-sync", "--mute-audio",
          "--remote-debugging-port=0", "--remote-debugging-address=127.0.0.1",
          f"--user-data-dir={profile}", "--window-size=1000,900", "about:blank"],
         stdout=browser_log, stderr=subprocess.STDOUT)
@@ -205,6 +205,12 @@ def run(folder, port, profile, work):
 
     click(page, 400, 300)
     settle(1.0)
+    # The browser starts sound only after a gesture: the click on the title.
+    check(page.evaluate("!!SDL.audioContext && SDL.audioContext.state") == "running",
+          "the click on the title starts the sound")
+    check(page.evaluate("SDL.audios.filter(function(a){return a && a.webAudio && "
+                        "a.webAudio.decodedBuffer}).length") == 8,
+          "the eight sound effects are decoded")
     help_picture = samples(page)
     check(not blank(help_picture) and differing(title, help_picture) > 200,
           "a click leaves the title")
@@ -230,6 +236,21 @@ def run(folder, port, profile, work):
     errors = [line for line in log.splitlines() if "[ERROR]" in line]
     check(not errors, "log.txt holds no [ERROR] line" + (": " + errors[0] if errors else ""))
 
+    # F12: the screenshot leaves as a PNG download.
+    downloads = os.path.join(work, "downloads")
+    os.makedirs(downloads)
+    page.call("Page.setDownloadBehavior", behavior="allow", downloadPath=downloads)
+    key(page, "F12")
+    try:
+        shot = wait_for("the screenshot's download", lambda: [
+            n for n in os.listdir(downloads) if n.endswith(".png")], 10)
+        with open(os.path.join(downloads, shot[0]), "rb") as f:
+            head = f.read(24)
+        check(head[:8] == b"\x89PNG\r\n\x1a\n" and head[16:24] == bytes.fromhex("0000032000000258"),
+              "F12 gives an 800 x 600 PNG download")
+    except TimeoutError:
+        check(False, "F12 gives an 800 x 600 PNG download")
+
     before = samples(page, CONSOLE_RECT, 4)
     key(page, "F1")
     settle(0.5)
@@ -250,6 +271,25 @@ def run(folder, port, profile, work):
     kept = page.evaluate(f"(function(){{try{{return FS.readFile('{HISTORY}',{{encoding:'utf8'}})}}"
                          "catch(e){return ''}})()")
     check("hello" in kept, "the console history outlives a reload of the page")
+
+    # Escape ends the game, and the page says so instead of going blank.
+    key(page, "Escape")
+    try:
+        ended = wait_for("the end message", lambda: "ended" in page.evaluate(
+            "document.getElementById('message').textContent"), 5)
+    except TimeoutError:
+        ended = False
+    check(ended, "Escape ends the game and the page says so")
+
+    # A browser without WebAssembly gets a clear message.
+    page.call("Page.addScriptToEvaluateOnNewDocument", source="delete window.WebAssembly;")
+    page.call("Page.navigate", url=url)
+    try:
+        said = wait_for("the message", lambda: "WebAssembly" in (page.evaluate(
+            "(document.getElementById('message') || {}).textContent") or ""), 10)
+    except TimeoutError:
+        said = False
+    check(said, "without WebAssembly the page says the game cannot run")
 
     sizes = gzipped_size(folder)
     total = sum(sizes.values())

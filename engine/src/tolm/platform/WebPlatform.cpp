@@ -72,8 +72,12 @@ bool OfferDownload(const std::string& fileName, const std::string& mimeType) {
                fileName.c_str(), mimeType.c_str()) != 0;
 }
 
-bool RequestFullscreen() {
+bool ToggleFullscreen() {
     return EM_ASM_INT({
+               if (document.fullscreenElement) {
+                   document.exitFullscreen().catch(function(){});
+                   return 1;
+               }
                var canvas = Module['canvas'];
                if (!canvas || !canvas.requestFullscreen) return 0;
                canvas.requestFullscreen().catch(function(){});
@@ -208,7 +212,7 @@ bool OfferDownload(const std::string&, const std::string&) {
     return false;
 }
 
-bool RequestFullscreen() {
+bool ToggleFullscreen() {
     return false;
 }
 

@@ -30,8 +30,8 @@ void KeepPlayerFiles();
 // file already is where the player finds it.
 bool OfferDownload(const std::string& fileName, const std::string& mimeType);
 
-// Asks the page to show the canvas on the whole screen; false on the desktop.
-bool RequestFullscreen();
+// Asks the page to show the canvas on the whole screen, or to leave it; false on the desktop.
+bool ToggleFullscreen();
 
 // The engine numbers keys as SDL 1.2 does; the page's SDL gives the keys without a
 // character codes from 1024 up. The SDL 1.2 code of a key code that SDL gave, or -1 for a

@@ -1,5 +1,6 @@
 #include "tolm/tasks/task_sdl/CTaskGfxSDL.h"
 
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <sstream>
@@ -201,6 +202,12 @@ std::string CTaskGfxSDL::Screenshot(const std::string& fileName) {
         Logger().Error() << "[ERROR] Screenshot: could not write " << name << ": " << error
                          << std::endl;
         return "[ERROR] Screenshot: could not write " + name + ": " + error;
+    }
+    // A page hands the picture to the player as a download and keeps no copy.
+    if (platform::OfferDownload(name, "image/png")) {
+        std::remove(name.c_str());
+        Logger() << "Screenshot offered as a download: " << name << std::endl;
+        return "Screenshot offered as a download: " + name;
     }
     Logger() << "Screenshot written to " << name << std::endl;
     return "Screenshot written to " + name;
