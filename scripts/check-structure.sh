@@ -3,8 +3,8 @@
 #  1. Includes run down the floors only: a file may include its own folder's headers and
 #     those of any lower floor, never a higher one nor a neighbour on its own floor.
 #  2. SDL headers are included, and SDL, SDL_mixer and SDL_image called, only in the SDL
-#     back ends (the seam) and the thin main; a call also counts when the header came in
-#     through another one.
+#     back ends (the seam), the web platform file and the thin main; a call also counts when
+#     the header came in through another one.
 # Usage: scripts/check-structure.sh [SOURCE_ROOT]   (default: this repository)
 # It lists every violation and every file that includes an SDL header, then the counts.
 set -uo pipefail
