@@ -120,6 +120,22 @@ def start_page(page, url):
     return wait_for("the first picture", lambda: page.evaluate("Module.passes.firstPicture"), 30)
 
 
+# Breaks two packed files after the data has arrived and before the program starts.
+BROKEN_FILES = ("background.png", "fan_hit.wav")
+BREAK_DATA_JS = """
+Object.defineProperty(window, 'Module', {configurable: true, set: function(m) {
+  delete window.Module;
+  window.Module = m;
+  var init = m.onRuntimeInitialized;
+  m.onRuntimeInitialized = function() {
+    FS.writeFile('/game/data/gfx/background.png', 'garbage, not a picture');
+    FS.unlink('/game/data/sfx/fan_hit.wav');
+    if (init) init();
+  };
+}});
+"""
+
+
 def page_output(page, limit=40):
     """The page's last console lines and uncaught exceptions, for a failure's report."""
     lines = []
@@ -281,6 +297,16 @@ def run(folder, port, profile, work):
     except TimeoutError:
         ended = False
     check(ended, "Escape ends the game and the page says so")
+
+    # Broken packed data: a picture of garbage and a missing sound each give their log line,
+    # and the game still starts.
+    broken = page.call("Page.addScriptToEvaluateOnNewDocument", source=BREAK_DATA_JS)
+    start_page(page, url)
+    settle(0.5)
+    log = page.evaluate("Module.readLog()")
+    check(not blank(samples(page)) and all(name in log for name in BROKEN_FILES),
+          "broken packed data gives its log lines and the game goes on")
+    page.call("Page.removeScriptToEvaluateOnNewDocument", identifier=broken["identifier"])
 
     # A browser without WebAssembly gets a clear message.
     page.call("Page.addScriptToEvaluateOnNewDocument", source="delete window.WebAssembly;")
