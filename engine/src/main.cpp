@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     tolm::CPlayerFile::SetFolder(PlayerFolder());
     // A page has no threads for the writer; what is written goes on to lasting storage.
     if (tolm::platform::InBrowser())
-        tolm::CPlayerFile::WriteOnCaller(tolm::platform::KeepPlayerFiles);
+        tolm::CPlayerFile::WriteOnCaller(true, tolm::platform::KeepPlayerFiles);
     tolm::PlayerSettings().Open(tolm::CPlayerFile::PathOf(tolm::CPlayerSettings::kFileName));
     std::string badOption;
     if (!ApplySettingOptions(commandLine, &badOption)) {

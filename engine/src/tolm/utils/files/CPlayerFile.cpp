@@ -60,6 +60,8 @@ public:
 
     void Push(std::string fileName, std::string content) {
         if (myOnCaller) {
+            // After anything still queued from before, so that the order holds.
+            Wait();
             SDone done{fileName, false, std::string()};
             done.ok = WriteFileSafely(fileName, content, &done.error);
             {
@@ -82,8 +84,9 @@ public:
         myIdle.wait(lock, [this] { return myJobs.empty() && !myBusy; });
     }
 
-    void WriteOnCaller(std::function<void()> afterEach) {
-        myOnCaller = true;
+    void WriteOnCaller(bool onCaller, std::function<void()> afterEach) {
+        std::lock_guard<std::mutex> lock(myMutex);
+        myOnCaller = onCaller;
         myAfterEach = std::move(afterEach);
     }
 
@@ -253,8 +256,8 @@ void CPlayerFile::ReportWrites() {
     Tell(Queue().TakeDone());
 }
 
-void CPlayerFile::WriteOnCaller(std::function<void()> afterEach) {
-    Queue().WriteOnCaller(std::move(afterEach));
+void CPlayerFile::WriteOnCaller(bool onCaller, std::function<void()> afterEach) {
+    Queue().WriteOnCaller(onCaller, std::move(afterEach));
 }
 
 void CPlayerFile::WaitForWrites() {

@@ -26,8 +26,8 @@ TEST(SDLKeyNames, TheOwnNamesAreSDLsNamesForTheSameCodes) {
         EXPECT_TRUE(names.insert(name).second) << "named twice";
     }
     // The keys the game's start-up script binds are among them.
-    for (const char* bound : {"f1", "f11", "f12", "escape", "`", "1", "0", "left", "down",
-                              "right", "space", "return", "n"})
+    for (const char* bound : {"f1", "f11", "f12", "escape", "`", "1", "0", "left", "down", "right",
+                              "space", "return", "n"})
         EXPECT_EQ(names.count(bound), 1u) << bound;
 }
 

@@ -117,7 +117,10 @@ TEST_F(PlayerFileTest, AMissingFileIsNoFaultAndWrittenFieldsReadBack) {
 // and the host hears of each one; a failure is still told once, at the next report.
 TEST_F(PlayerFileTest, WritesOnTheCallerAreDoneAtOnceAndEachIsAnnounced) {
     int announced = 0;
-    CPlayerFile::WriteOnCaller([&announced] { ++announced; });
+    CPlayerFile::WriteOnCaller(true, [&announced] { ++announced; });
+    struct SBackToTheThread {
+        ~SBackToTheThread() { CPlayerFile::WriteOnCaller(false); }
+    } backToTheThread;
     CPlayerFile file(myName, "progress");
     CPlayerFile::Fields fields;
     ASSERT_TRUE(file.Write({{"level", "2"}}));

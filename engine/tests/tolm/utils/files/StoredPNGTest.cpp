@@ -33,9 +33,7 @@ std::vector<std::uint8_t> Decoded(const std::vector<std::uint8_t>& file, int* wi
 TEST(StoredPNG, PicturesReadBackExactly) {
     // 1 x 1; an odd row length; 800 x 600 (a screenshot: 22 stored blocks, the last short);
     // rows of exactly one block's length with the filter byte.
-    const struct {
-        int width, height;
-    } sizes[] = {{1, 1}, {3, 2}, {800, 600}, {21845, 3}};
+    const struct { int width, height; } sizes[] = {{1, 1}, {3, 2}, {800, 600}, {21845, 3}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
         const std::vector<std::uint8_t> rgb = Pattern(size.width, size.height);
