@@ -348,12 +348,12 @@ bool CGfxBufferSDL::IsOpaque() const {
     // Keyed pixels are compared without their alpha bits, which counts more pixels as keyed
     // than a blit might: a wrong "not opaque" only costs a redraw.
     const Uint32 colorBits = ~format->Amask;
+    const Uint32 key = platform::SurfaceColorKey(surface) & colorBits;
     const types::rect area = myViewRect.Intersection(types::rect(0, 0, surface->w, surface->h));
     for (int y = area.y; y < area.y + area.h; ++y) {
         for (int x = area.x; x < area.x + area.w; ++x) {
             const Uint32 pixel = GetRawPixel(surface, x, y);
-            if (keyed && (pixel & colorBits) == (platform::SurfaceColorKey(surface) & colorBits))
-                return false;
+            if (keyed && (pixel & colorBits) == key) return false;
             if (perPixel && (pixel & format->Amask) != format->Amask) return false;
         }
     }
