@@ -104,27 +104,6 @@ TEST_F(SignalSlot, EmitCallsSlotsInConnectionOrderWithTheArguments) {
     EXPECT_EQ(gCalls, (std::vector<std::string>{"c -3,7", "a -3,7"}));
 }
 
-TEST_F(SignalSlot, DeletingAConnectedSlotRemovesIt) {
-    CSignal<> signal;
-    std::unique_ptr<CSlot> slotA = CreateSlot("a", "TestSlot");
-    CSlot* rawA = slotA.get();
-    signal.Connect(std::move(slotA)).Connect(CreateSlot("b", "TestSlot"));
-    delete rawA;
-    signal.Emit();
-    EXPECT_EQ(gCalls, std::vector<std::string>{"b"});
-    EXPECT_EQ(signal.GetSlots().size(), 1u);
-}
-
-TEST_F(SignalSlot, DestroyingASignalDeletesItsSlots) {
-    int deleted = 0;
-    {
-        CSignal<> signal;
-        signal.Connect(std::make_unique<CProbeSlot>(&deleted))
-            .Connect(std::make_unique<CProbeSlot>(&deleted));
-    }
-    EXPECT_EQ(deleted, 2);
-}
-
 TEST_F(SignalSlot, ASlotIsConnectedOnceAndMovesBetweenSignals) {
     CSignal<> first;
     CSignal<> second;
