@@ -58,25 +58,6 @@ protected:
     CTestTarget a{"a"}, b{"b"}, c{"c"}, test1{"test1"}, test2{"test2"};
 };
 
-TEST_F(SignalSlot, CreateSlotBindsTheNamedObject) {
-    EXPECT_EQ(FindObject("test2"), &test2);
-    EXPECT_EQ(FindObject("test3"), nullptr);
-
-    std::unique_ptr<CSlot> slot = CreateSlot("test1", "TestSlot");
-    ASSERT_NE(slot, nullptr);
-    EXPECT_TRUE(slot->IsNamed());
-    EXPECT_EQ(slot->GetTarget(), &test1);
-    EXPECT_EQ(GetSlotInfo(slot.get()),
-              std::make_pair(std::string("test1"), std::string("TestSlot")));
-    EXPECT_EQ(GetSlotInfo(CreateSlot("test2", "Dragged").get()),
-              std::make_pair(std::string("test2"), std::string("Dragged")));
-
-    CSignal<> signal;
-    signal.Connect(std::move(slot));
-    signal.Emit();
-    EXPECT_EQ(gCalls, std::vector<std::string>{"test1"});
-}
-
 TEST_F(SignalSlot, UnknownNamesGiveNoSlotAndConnectIgnoresIt) {
     EXPECT_EQ(CreateSlot("nobody", "TestSlot"), nullptr);
     EXPECT_EQ(CreateSlot("test1", "NoSuchSlot"), nullptr);
