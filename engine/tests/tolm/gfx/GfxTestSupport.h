@@ -99,15 +99,19 @@ protected:
         return n;
     }
 
-    // A sprite of w x h in fill with a magenta hole, placed, kept by the fixture and put on
-    // the screen layer.
+    // A sprite of the picture at (x, y) and depth z on the screen layer.
+    static std::unique_ptr<CSprite> OnScreen(CGfxBuffer* picture, int x, int y, int z) {
+        auto sprite = std::make_unique<CSprite>(picture);
+        sprite->SetPosition(x, y);
+        sprite->SetZ(z);
+        sprite->SetLayer(&ScreenLayer());
+        return sprite;
+    }
+    // A sprite of w x h in fill with a magenta hole, on the screen, kept by the fixture.
     CSprite* AddSprite(types::color fill, int x, int y, int w, int h, int z) {
         CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
         PaintPicture(picture, fill, std::min(w, h) / 2);
-        mySprites.push_back(std::make_unique<CSprite>(picture));
-        mySprites.back()->SetPosition(x, y);
-        mySprites.back()->SetZ(z);
-        mySprites.back()->SetLayer(&ScreenLayer());
+        mySprites.push_back(OnScreen(picture, x, y, z));
         return mySprites.back().get();
     }
     void Frame() {
