@@ -9,10 +9,7 @@ namespace {
 
 using namespace test;
 
-class ScreenLayerTest : public CGfxTestBase {
-protected:
-    void SetUp() override { OpenWithDepth(32); }
-};
+using ScreenLayerTest = CGfxTestBase;
 
 TEST_F(ScreenLayerTest, FirstFrameDrawsInDepthOrderAndAQuietFrameDrawsNothing) {
     AddSprite(kRed, 10, 10, 20, 20, 100);
@@ -130,7 +127,10 @@ TEST_F(ScreenLayerTest, UpdateListRules) {
     CScreenBufferSDL::FlipRectsSize() = CScreenBufferSDL::kDefaultFlipRectsSize;
 }
 
-class ScreenModeTest : public CGfxTestBase {};
+class ScreenModeTest : public CGfxTestBase {
+protected:
+    void SetUp() override {}
+};
 
 // The screen layer may exist before the screen does (the sprite factory makes it), and the
 // screen may be replaced by a new mode: both times the next update draws everything anew.

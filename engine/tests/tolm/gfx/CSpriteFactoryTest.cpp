@@ -17,7 +17,7 @@ using namespace test;
 class SpriteFactoryTest : public test::CGfxTestBase {
 protected:
     void SetUp() override {
-        OpenWithDepth(32);
+        CGfxTestBase::SetUp();
         myPicture = MakePictureFile("ball.bmp", 12, 10, kRed, 3);
     }
     // The sprite is kept by the fixture, so it goes before the screen layer.

@@ -10,7 +10,6 @@ namespace {
 
 class CTextSpriteTest : public CGfxTestBase {
 protected:
-    void SetUp() override { OpenWithDepth(32); }
     // Two 16 x 20 digit cells: grey with a magenta square at (1, 1) of side 6.
     CFont* DigitFont() {
         const std::string picture =

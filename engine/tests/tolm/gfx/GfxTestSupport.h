@@ -48,9 +48,10 @@ protected:
         ASSERT_NE(myVideo, nullptr) << SDL_GetError();
         Gfx::SetFactory(new CGfxFactorySDL);
     }
-    // A black screen (the dummy driver does not clear it) with its screen buffer installed.
-    void OpenWithDepth(int depth) {
-        OpenScreen(kWidth, kHeight, depth);
+    // A black screen (the dummy driver does not clear it) with its screen buffer installed;
+    // fixtures that want another screen open their own.
+    void SetUp() override {
+        OpenScreen(kWidth, kHeight, 32);
         InstallScreen();
     }
     void InstallScreen() {
