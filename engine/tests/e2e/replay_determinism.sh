@@ -8,8 +8,8 @@ e2e_setup "$@"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 ln -s "$source_dir/game/data" data
 cp "$source_dir/game/autoexec.txt" autoexec.txt
-echo 'starttask("autoplay", "autoplay", 60, "game", 14)' >>autoexec.txt
-shots=(300 700 840)
+echo 'starttask("autoplay", "autoplay", 60, "game", 16)' >>autoexec.txt
+shots=(150 400 650)
 
 # Runs the program with the options and keeps its log, scores and screenshots in $1/.
 play() {

@@ -141,5 +141,52 @@ TEST_F(CDemoTest, ADifferentScriptIsRefusedUnlessForced) {
     demo.Stop();
 }
 
+TEST_F(CDemoTest, CommandsAnswerAndAskForAFreshRun) {
+    Record();
+    TearDown();
+    CRuntimeTest::SetUp();
+    CDemo demo(myDir.File("autoexec.txt"));
+    demo.AddCommands(Console());
+    const std::string run = myDir.File("run.rec");
+    struct Case {
+        std::string line;
+        std::string answer;
+    } cases[] = {
+        {"record()", "Error: record( filename ) needs the name of the file to record to."},
+        {"record(5)", "Error: record( filename ) needs the name of the file to record to."},
+        {"stoprecord", "Error: StopRecord() nothing is being recorded."},
+        {"replay", "Error: replay( filename, [\"live\"], [\"force\"] ) needs a recording."},
+        {"timedemo(\"" + myDir.File("none.rec") + "\")",
+         "Error: cannot replay " + myDir.File("none.rec") + ": there is no such file"},
+        {"replay(\"" + run + "\", \"slowly\")",
+         "Error: unknown choice \"slowly\" (live or force)."},
+        {"timedemo(\"" + run + "\", \"live\")", "Error: unknown choice \"live\" (live or force)."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(Console().Execute(c.line), c.answer);
+        EXPECT_TRUE(demo.GetRestartOptions().empty());
+    }
+    EXPECT_FALSE(Scheduler().IsQuitting());
+
+    EXPECT_EQ(Console().Execute("replay(\"" + run + "\", \"force\", \"live\")"),
+              "Starting again to replay " + run);
+    EXPECT_EQ(demo.GetRestartOptions(), (Lines{"--replay", run, "--force", "--live"}));
+    EXPECT_TRUE(Scheduler().IsQuitting());
+
+    // Before the first pass a recording starts at once; after it, only in a fresh run.
+    const std::string next = myDir.File("next.rec");
+    EXPECT_EQ(Console().Execute("record(\"" + next + "\")"), "Recording to " + next);
+    EXPECT_TRUE(demo.IsRecording());
+    EXPECT_EQ(Console().Execute("record(\"" + next + "\")"),
+              "Error: a recording or a replay runs already; it ends with the program.");
+    EXPECT_EQ(Console().Execute("stoprecord"), "Recording stopped");
+    Start("game", 50);
+    Scheduler().RunOnce();
+    EXPECT_EQ(Console().Execute("record(\"" + next + "\")"), "Starting again to record to " + next);
+    EXPECT_EQ(demo.GetRestartOptions(), (Lines{"--record", next}));
+    EXPECT_FALSE(demo.IsRecording());
+}
+
 }  // namespace
 }  // namespace tolm::test
