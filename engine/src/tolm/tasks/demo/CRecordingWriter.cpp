@@ -32,7 +32,7 @@ bool CRecordingWriter::Open(const std::string& fileName, const recording::SHeade
 void CRecordingWriter::AddPass(types::ticks delta) {
     if (myFile == nullptr) return;
     ++myPasses;
-    if (myRunCount > 0 && (delta != myRunDelta || myRunCount == UINT32_MAX)) EndRun();
+    if (myRunCount > 0 && (delta != myRunDelta || myRunCount == recording::kMaxRepeat)) EndRun();
     myRunDelta = delta;
     ++myRunCount;
 }

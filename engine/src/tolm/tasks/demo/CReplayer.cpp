@@ -117,9 +117,12 @@ void CReplayer::OnPassEnd() {
     const unsigned long frames = CTaskGfx::GetFramesMade();
     if (frames == myFramesSeen) return;
     myFramesSeen = frames;
+    ++myFigures.frames;
     const auto now = std::chrono::steady_clock::now();
-    myFigures.frameMs.push_back(
-        std::chrono::duration<double, std::milli>(now - myLastFrameAt).count());
+    if (myFigures.frameMs.size() < STimedemoFigures::kMaxFrameSamples) {
+        myFigures.frameMs.push_back(
+            std::chrono::duration<double, std::milli>(now - myLastFrameAt).count());
+    }
     myLastFrameAt = now;
 }
 

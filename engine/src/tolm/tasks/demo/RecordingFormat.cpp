@@ -238,7 +238,7 @@ bool ParsePass(const std::string& line, SPass* pass, std::string* error) {
     pass->delta = static_cast<types::ticks>(number);
     if (at < line.size() && line[at] == '*') {
         ++at;
-        if (!ReadNumber(line, &at, 2, kMaxTicks, &number) || at != line.size()) {
+        if (!ReadNumber(line, &at, 2, kMaxRepeat, &number) || at != line.size()) {
             *error = "a bad repeat count";
             return false;
         }

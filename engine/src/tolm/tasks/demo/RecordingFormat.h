@@ -35,6 +35,8 @@ inline constexpr int kFormatVersion = 1;
 inline constexpr const char* kEndLine = "end";
 // Longer lines are not ours; the writer never makes one (see CRecordingWriter).
 inline constexpr std::size_t kMaxLineLength = 64 * 1024;
+// Passes one line may stand for: a replay's length stays in proportion to its file.
+inline constexpr std::uint32_t kMaxRepeat = 100000;
 // Days of play; anything larger is refused unread.
 inline constexpr std::uint64_t kMaxFileSize = 64ull * 1024 * 1024;
 

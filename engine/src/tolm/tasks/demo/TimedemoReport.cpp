@@ -26,9 +26,10 @@ std::string TimedemoLine(const std::string& fileName, const STimedemoFigures& fi
     const double least = ms.empty() ? 0.0 : *std::min_element(ms.begin(), ms.end());
     char text[512];
     std::snprintf(text, sizeof text,
-                  "%llu passes, %zu frames drawn in %.3f s (CPU %.3f s); ms per frame min "
+                  "%llu passes, %llu frames drawn in %.3f s (CPU %.3f s); ms per frame min "
                   "%.3f, median %.3f, 95th percentile %.3f",
-                  static_cast<unsigned long long>(figures.passes), ms.size(), figures.wallSeconds,
+                  static_cast<unsigned long long>(figures.passes),
+                  static_cast<unsigned long long>(figures.frames), figures.wallSeconds,
                   figures.cpuSeconds, least, Median(ms), Percentile(ms, 95.0));
     return "Timedemo \"" + fileName + "\": " + text;
 }

@@ -204,5 +204,17 @@ TEST_F(CRecordingReaderTest, WriterFlushesAtMostOnceASecondAndOnlyWholePasses) {
     EXPECT_EQ(writer.GetPassCount(), 5u);
 }
 
+TEST_F(CRecordingReaderTest, LongRunsWithoutInputSplitIntoLinesTheReaderTakes) {
+    const std::string name = myDir.File("idle.rec");
+    CRecordingWriter writer;
+    std::string error;
+    ASSERT_TRUE(writer.Open(name, SmallHeader(), &error)) << error;
+    for (std::uint32_t i = 0; i <= recording::kMaxRepeat; ++i) writer.AddPass(0);
+    writer.Close();
+    const SChecked checked = Check(name);
+    ASSERT_TRUE(checked.ok) << checked.error;
+    EXPECT_EQ(checked.summary.passes, recording::kMaxRepeat + 1u);
+}
+
 }  // namespace
 }  // namespace tolm

@@ -19,6 +19,7 @@ TEST(RecordingFormat, PassLinesReadBackAsWritten) {
     } cases[] = {
         {{16, 1, {}}, "16\n"},
         {{0, 40, {}}, "0*40\n"},
+        {{0, kMaxRepeat, {}}, "0*100000\n"},
         {{4294967295u, 1, {}}, "4294967295\n"},
         {{16, 1, {At(0, SInputEvent::kPointerMoved, -3, 599)}}, "16 m-3,599\n"},
         {{17,
@@ -58,6 +59,7 @@ TEST(RecordingFormat, BadPassLinesAreRefusedWithTheirReason) {
         {"99999999999", "clock's step"},
         {"x16", "clock's step"},
         {"16*1", "repeat count"},
+        {"16*100001", "repeat count"},
         {"16*", "repeat count"},
         {"16*3 m1,1", "repeat count"},
         {"16 ", "single spaces"},
@@ -153,6 +155,7 @@ TEST(TimedemoReport, RanksAndTheLine) {
     EXPECT_EQ(Percentile({1.0, 9.0}, 95.0), 9.0);
     STimedemoFigures figures;
     figures.passes = 12;
+    figures.frames = 3;
     figures.frameMs = {2.0, 0.5, 1.0};
     figures.wallSeconds = 0.25;
     figures.cpuSeconds = 0.125;
