@@ -1,6 +1,7 @@
 # A game recorded under the dummy video driver and replayed twice, and timed once: the
-# autoplay clicks through the title and the help into level 1 and points at the characters
-# of all three zones; its input reaches the game through the event manager. The "LevelScore"
+# autoplay clicks through the title and the help into level 1 and points at characters; its
+# input reaches the game through the event manager. (Where it points depends on the board;
+# the kept level-1 recording, which points into all three zones, is replay_xvfb.sh.) The "LevelScore"
 # lines and the screenshots at three passes are the same in the recording and every replay,
 # and the timing run ends with its one line on standard output and in the log.
 . "$(dirname "$0")/support/common.sh"
@@ -28,13 +29,8 @@ play() {
 
 play recording --record game.rec
 grep -qxF '(d) LevelScore 0' recording/scores.txt || fail "level 1 did not begin"
-# The pointer went to every zone (left of 300, the middle, right of 500).
-xs=$(grep -oE ' m[0-9]+,' game.rec | tr -dc '0-9\n')
-for zone in 'x < 300' 'x >= 300 && x <= 500' 'x > 500'; do
-    awk "{ x = \$1 } $zone { found = 1 } END { exit !found }" <<<"$xs" ||
-        fail "no pointer motion where $zone"
-done
 grep -qE '^[0-9]+ (@[0-9]+ )?m[0-9]+,[0-9]+ d1 u1$' game.rec || fail "no click recorded"
+grep -qE '^[0-9]+ .*m[0-9]+,50[01]( |$)' game.rec || fail "no pointing at a character recorded"
 
 play replay1 --replay game.rec
 play replay2 --replay game.rec

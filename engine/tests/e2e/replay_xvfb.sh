@@ -1,6 +1,7 @@
 # The level-1 recording kept in game/demos, made by the autoplay, replayed as a timing run
 # under the dummy video driver and in a real window under Xvfb: the screenshots at three
 # passes and the "LevelScore" lines are the same, and the second level begins with a score.
+# The recording clicks through the title and the help and points into all three zones.
 . "$(dirname "$0")/support/common.sh"
 
 in_xvfb -- "$@"
@@ -13,6 +14,12 @@ ln -s "$source_dir/game/data" data
 cp "$source_dir/game/demos/autoexec.txt" autoexec.txt
 cp "$source_dir/game/demos/level1.rec" level1.rec
 shots=(1000 3000 5000)
+grep -qE '^[0-9]+ (@[0-9]+ )?m[0-9]+,[0-9]+ d1 u1$' level1.rec || fail "no click in the recording"
+xs=$(grep -oE ' m[0-9]+,' level1.rec | tr -dc '0-9\n')
+for zone in 'x < 300' 'x >= 300 && x <= 500' 'x > 500'; do
+    awk "{ x = \$1 } $zone { found = 1 } END { exit !found }" <<<"$xs" ||
+        fail "no pointer motion where $zone"
+done
 
 time_run() {
     local name=$1
