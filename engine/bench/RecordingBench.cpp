@@ -3,7 +3,6 @@
 // a file under the temporary folder at most once a second (of the clock the benchmark
 // advances by 16 ms a pass). With no input, and with N pointer motions a pass.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -44,9 +43,8 @@ void RecordPasses(benchmark::State& state, int eventsPerPass) {
         ++x;
     }
     recorder.Stop();
-    state.counters["bytes_per_pass"] =
-        static_cast<double>(recorder.GetWriter().GetBytesWritten()) /
-        static_cast<double>(state.iterations());
+    state.counters["bytes_per_pass"] = static_cast<double>(recorder.GetWriter().GetBytesWritten()) /
+                                       static_cast<double>(state.iterations());
     std::filesystem::remove(name);
 }
 

@@ -23,9 +23,9 @@ void CheckRoundTrip(const recording::SPass& pass) {
     recording::SPass again;
     std::string error;
     fuzz::Require(recording::ParsePass(line, &again, &error), "a written pass does not read");
-    fuzz::Require(again.delta == pass.delta && again.repeat == pass.repeat &&
-                      again.events == pass.events,
-                  "a pass reads back different");
+    fuzz::Require(
+        again.delta == pass.delta && again.repeat == pass.repeat && again.events == pass.events,
+        "a pass reads back different");
 }
 
 }  // namespace
