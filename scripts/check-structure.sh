@@ -22,7 +22,7 @@ FLOORS='
 3 gfx/font gfx/sdl
 4 ui
 5 tasks
-6 selftest tasks/task_sdl tasks/task_sdl_mixer tasks/task_ui
+6 selftest tasks/task_sdl tasks/task_sdl_mixer tasks/task_ui tasks/demo
 7 tasks/task_input tasks/task_debug
 8 game
 9 main

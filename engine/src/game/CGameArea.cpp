@@ -1,7 +1,5 @@
 #include "game/CGameArea.h"
 
-#include <ctime>
-
 #include "game/CLevelSettings.h"
 #include "tolm/utils/logger/CLogger.h"
 #include "tolm/utils/random/Random.h"
@@ -17,7 +15,7 @@ bool IsLine(int line) {
 
 CGameArea::CGameArea(const PresentationFactory& factory) {
     if (factory) myPresentation = factory(*this);
-    tolm::SetRandomSeed(static_cast<double>(std::time(nullptr)));
+    tolm::SetRandomSeed(tolm::ClockSeed());
     ChooseNextNumbers();
     ShowAllPreviews();
 }

@@ -188,8 +188,7 @@ TEST_F(GameAreaTest, StoppedAreaWaitsThenTwoPassesRemoveAdjacentRowsAndLeaveTheT
     EXPECT_EQ(myPresentation->myCalls, (Calls{"removed 3", "flush"}));
 }
 
-// Bubbles that reached the top in all three lines give one fan hit, which clears the
-// whole top row and nothing below it.
+// Nothing below the top row goes with it.
 TEST_F(GameAreaTest, TopRowGivesOneFanHitAndIsClearedWhole) {
     FillLine(0, {1, 2});
     FillLine(1, {2, 1});

@@ -3,8 +3,6 @@
 // end, and a completion that holds at two row removals of one resolve.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "game/CLevelTable.h"
 #include "game/GameFixture.h"
 
@@ -23,12 +21,6 @@ protected:
         for (int mask : {2, 4, 5}) tolm::Mouse().OnButtonPressed(mask);
         EXPECT_EQ(State(), state);
         EXPECT_EQ(myView->GetOverlay().get(), overlay);
-    }
-    int LogCount(const std::string& text) const {
-        const Lines& lines = myLog->Lines();
-        return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const auto& l) {
-            return l.find(text) != std::string::npos;
-        }));
     }
     void BurstUntilStopped() {
         for (int i = 0; i < 100 && !Area().IsStopped(); ++i) Burst({0});
@@ -60,12 +52,12 @@ TEST_F(LevelFlowTest, TitleThenHelpThenPlayByLeftClicksOnly) {
     EXPECT_FALSE(Area().IsStopped());
     EXPECT_EQ(Area().GetSelectedLine(), -1);
     EXPECT_EQ(myView->GetMaker(0)->GetSprite()->GetX(), 200);  // jumped to the start
-    EXPECT_EQ(LogCount("LevelScore 0\n"), 1);
+    EXPECT_EQ(myLog->CountHolding("LevelScore 0\n"), 1);
 
     tolm::Mouse().OnButtonPressed(kLeft);  // during play: nothing
     EXPECT_EQ(State(), CLevelFlow::kPlaying);
     EXPECT_FALSE(myView->GetOverlay());
-    EXPECT_EQ(LogCount("LevelScore"), 1);
+    EXPECT_EQ(myLog->CountHolding("LevelScore"), 1);
 }
 
 TEST_F(LevelFlowTest, ACompleteLevelLeadsToTheNextWithItsSettings) {
@@ -84,7 +76,7 @@ TEST_F(LevelFlowTest, ACompleteLevelLeadsToTheNextWithItsSettings) {
     EXPECT_EQ(LevelText(), "Level 2");
     EXPECT_FALSE(myView->GetOverlay());
     EXPECT_FALSE(Area().IsStopped());
-    EXPECT_EQ(LogCount("LevelScore 1600\n"), 1);
+    EXPECT_EQ(myLog->CountHolding("LevelScore 1600\n"), 1);
 }
 
 TEST_F(LevelFlowTest, ALostLevelGivesBackItsPointsAndIsPlayedAgain) {
@@ -106,7 +98,7 @@ TEST_F(LevelFlowTest, ALostLevelGivesBackItsPointsAndIsPlayedAgain) {
     tolm::Mouse().OnButtonPressed(kLeft);
     EXPECT_EQ(LevelProgress().myLevelIndex, 1);
     EXPECT_FALSE(Area().IsStopped());
-    EXPECT_EQ(LogCount("LevelScore 1600\n"), 2);
+    EXPECT_EQ(myLog->CountHolding("LevelScore 1600\n"), 2);
 
     // The points of the resolve in which a level is lost do not land on the score given back.
     myHandler->RowRemoved(3);

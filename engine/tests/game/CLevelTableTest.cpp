@@ -8,8 +8,7 @@
 namespace game {
 namespace {
 
-// The first level has no row: it plays the defaults. Indices without a row leave the
-// settings alone.
+// The first level has no row: it plays the defaults.
 TEST(CLevelTable, IndicesWithoutARowLeaveTheSettingsAsTheyAre) {
     for (int index : {0, -1, CLevelTable::kLevelCount, INT_MIN}) {
         SCOPED_TRACE(index);

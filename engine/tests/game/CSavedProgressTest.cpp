@@ -186,12 +186,7 @@ TEST_F(SavedProgressTest, ABrokenFileIsMovedAsideAndPlayStartsAtLevelOne) {
         const std::string aside = SavedProgress().GetFile().GetSetAsideName();
         ASSERT_FALSE(aside.empty());
         EXPECT_EQ(ReadFile(aside), c.content);
-        int lines = 0;
-        for (const std::string& line : myLog->Lines())
-            if (line.find(" moved aside to " + aside + ", going on with defaults") !=
-                std::string::npos)
-                ++lines;
-        EXPECT_EQ(lines, 1);
+        EXPECT_EQ(myLog->CountHolding(" moved aside to " + aside + ", going on with defaults"), 1);
         Click();
         Click();
         EXPECT_EQ(LevelProgress().myLevelIndex, 0);
@@ -214,10 +209,7 @@ TEST_F(SavedProgressTest, AFolderThatCannotBeWrittenCostsOneLineAndPlayGoesOn) {
     EXPECT_EQ(LevelProgress().myLevelIndex, 3);
     EXPECT_EQ(Flow().GetScreenState(), CLevelFlow::kPlaying);
     tolm::CPlayerFile::Settle();
-    int lines = 0;
-    for (const std::string& line : myLog->Lines())
-        if (line.rfind("[WARNING] Cannot save ", 0) == 0) ++lines;
-    EXPECT_EQ(lines, 1);
+    EXPECT_EQ(myLog->CountHolding("[WARNING] Cannot save "), 1);
 }
 
 TEST_F(SavedProgressTest, AWriteThatFailsBeforeItsRenameKeepsTheOldProgress) {

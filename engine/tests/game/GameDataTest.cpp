@@ -58,8 +58,16 @@ double Contrast(const types::color& a, const types::color& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-bool IsColourKey(const types::color& c) {
-    return c.r == 255 && c.g == 0 && c.b == 255;
+// Pixels of the whole picture in the colour key, which the loader would have made see-through.
+int KeyedPixels(const CGfxBuffer* picture) {
+    int keyed = 0;
+    for (int y = 0; y < picture->GetFullHeight(); ++y) {
+        for (int x = 0; x < picture->GetFullWidth(); ++x) {
+            const types::color c = picture->GetPixel(x, y);
+            keyed += c.r == 255 && c.g == 0 && c.b == 255;
+        }
+    }
+    return keyed;
 }
 
 class GameDataTest : public CGfxTestBase {
@@ -87,11 +95,6 @@ protected:
         myPictures.push_back(
             Gfx::LoadImage(sprite->GetImage()->GetFilename(), types::kColorKeyMagenta));
         return myPictures.back();
-    }
-    std::map<std::string, int> LoadAllZ() {
-        std::map<std::string, int> z;
-        for (const DataFile& file : DescriptionFiles()) z[file.name] = Load(file.name)->GetZ();
-        return z;
     }
     // The sprite drawn alone onto an opaque canvas of its own size, filled with fill.
     static std::vector<types::color> Render(CSprite* sprite, types::color fill) {
@@ -126,18 +129,15 @@ TEST_F(GameDataTest, DescriptionFilesLoadWithoutAWarningAndShowTheirPictures) {
         EXPECT_LE(sprite->GetRect().w, picture->GetFullWidth());
         EXPECT_EQ(sprite->GetRect().h, picture->GetFullHeight());
         EXPECT_NE(sprite->GetZ(), 100) << "no explicit Z";
-        int keyed = 0;
-        for (int y = 0; y < picture->GetFullHeight(); ++y)
-            for (int x = 0; x < picture->GetFullWidth(); ++x)
-                keyed += IsColourKey(picture->GetPixel(x, y));
-        EXPECT_EQ(keyed, 0) << "pixels in the colour key";
+        EXPECT_EQ(KeyedPixels(picture), 0);
     }
     for (std::size_t i = 0; i < log.Lines().size(); ++i)
         EXPECT_LT(log.Levels()[i], CLogger::kWarning) << log.Lines()[i];
 }
 
 TEST_F(GameDataTest, DepthsPutWhatChangesOftenInFront) {
-    std::map<std::string, int> z = LoadAllZ();
+    std::map<std::string, int> z;
+    for (const DataFile& file : DescriptionFiles()) z[file.name] = Load(file.name)->GetZ();
     const int score = 10;  // given by the game to the score text
     for (const char* picture :
          {"title_screen", "help_screen", "level_complete", "level_failed", "the_end"}) {
@@ -268,18 +268,9 @@ TEST_F(GameDataTest, ConsoleWindowPicturesLoad) {
         EXPECT_FALSE(picture->IsEmpty());
         EXPECT_EQ(picture->GetWidth(), p.w);
         EXPECT_EQ(picture->GetHeight(), p.h);
-        int keyed = 0;
-        for (int y = 0; y < picture->GetHeight(); ++y)
-            for (int x = 0; x < picture->GetWidth(); ++x)
-                keyed += IsColourKey(picture->GetPixel(x, y));
-        EXPECT_EQ(keyed, 0);
+        EXPECT_EQ(KeyedPixels(picture), 0);
         Gfx::FreeImage(picture);
     }
-}
-
-// The view of the sprite's picture that it shows now.
-types::rect Shown(const CSprite* sprite) {
-    return sprite->GetImage()->GetRect();
 }
 
 // Sum of the alpha of the pixels of one frame of a whole picture.
@@ -299,7 +290,7 @@ std::vector<types::rect> Play(CAnimatedSprite* sprite, const std::string& name, 
     std::vector<types::rect> shown;
     for (types::ticks end = now + duration; now < end; now += 10) {
         AnimationManager().Tick(now);
-        const types::rect r = Shown(sprite);
+        const types::rect r = sprite->GetImage()->GetRect();  // the frame shown now
         EXPECT_TRUE(r.IsInside(types::rect(0, 0, sprite->GetImage()->GetFullWidth(),
                                            sprite->GetImage()->GetFullHeight())));
         EXPECT_EQ(r.w, sprite->GetRect().w);

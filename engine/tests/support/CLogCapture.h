@@ -29,6 +29,12 @@ public:
     bool Contains(const std::string& line) const {
         return std::find(myLines.begin(), myLines.end(), line) != myLines.end();
     }
+    // How many lines hold part anywhere.
+    int CountHolding(const std::string& part) const {
+        return static_cast<int>(std::count_if(myLines.begin(), myLines.end(), [&part](auto& l) {
+            return l.find(part) != std::string::npos;
+        }));
+    }
     // The line was written at exactly that level.
     bool Has(const std::string& line, int level) const {
         for (std::size_t i = 0; i < myLines.size(); ++i)

@@ -45,6 +45,7 @@ void CEventManager::ClearCursorHandler(const CCursorHandler* handler) {
 }
 
 void CEventManager::KeyDown(int key) {
+    if (!Passes(SInputEvent::kKeyDown, key)) return;
     myKeyboardListeners.Walk([key](CKeyboardListener* listener) {
         listener->OnKeyDown(key);
         return true;
@@ -52,6 +53,7 @@ void CEventManager::KeyDown(int key) {
 }
 
 void CEventManager::KeyUp(int key) {
+    if (!Passes(SInputEvent::kKeyUp, key)) return;
     myKeyboardListeners.Walk([key](CKeyboardListener* listener) {
         listener->OnKeyUp(key);
         return true;
@@ -59,7 +61,7 @@ void CEventManager::KeyUp(int key) {
 }
 
 void CEventManager::Character(std::uint16_t unicode) {
-    if (unicode == 0) return;
+    if (unicode == 0 || !Passes(SInputEvent::kCharacter, unicode)) return;
     myKeyboardListeners.Walk([unicode](CKeyboardListener* listener) {
         listener->OnCharacter(unicode);
         return true;
@@ -88,6 +90,7 @@ void CEventManager::CatchUpPointer() {
 }
 
 void CEventManager::MouseMoved(int x, int y) {
+    if (!Passes(SInputEvent::kPointerMoved, x, y)) return;
     myPointerX = x;
     myPointerY = y;
     if (Filtered([x, y](CPointerFilter* filter) { return filter->TakePointerMoved(x, y); })) {
@@ -102,6 +105,7 @@ void CEventManager::MouseMoved(int x, int y) {
 }
 
 void CEventManager::ButtonDown(int mask) {
+    if (!Passes(SInputEvent::kButtonDown, mask)) return;
     if (Filtered([mask](CPointerFilter* filter) { return filter->TakeButtonPressed(mask); }))
         return;
     CatchUpPointer();
@@ -112,6 +116,7 @@ void CEventManager::ButtonDown(int mask) {
 }
 
 void CEventManager::ButtonUp(int mask) {
+    if (!Passes(SInputEvent::kButtonUp, mask)) return;
     if (Filtered([mask](CPointerFilter* filter) { return filter->TakeButtonReleased(mask); }))
         return;
     myMouseListeners.Walk([mask](CMouseEventListener* listener) {
@@ -121,6 +126,7 @@ void CEventManager::ButtonUp(int mask) {
 }
 
 void CEventManager::Activity(bool gained) {
+    if (!Passes(SInputEvent::kActivity, gained ? 1 : 0)) return;
     myScreenListeners.Walk([gained](CScreenListener* listener) {
         listener->OnActivityChanged(gained);
         return true;
@@ -128,12 +134,56 @@ void CEventManager::Activity(bool gained) {
 }
 
 void CEventManager::Resize(int width, int height) {
+    if (Passes(SInputEvent::kResize, width, height)) SizeChanged(width, height);
+}
+
+void CEventManager::SizeChanged(int width, int height) {
     myWidth = width;
     myHeight = height;
     myScreenListeners.Walk([width, height](CScreenListener* listener) {
         listener->OnResize(width, height);
         return true;
     });
+}
+
+void CEventManager::Quit() {
+    if (!Passes(SInputEvent::kQuit)) return;
+    myScreenListeners.Walk([](CScreenListener* listener) {
+        listener->OnQuitRequested();
+        return true;
+    });
+}
+
+void CEventManager::Dispatch(const SInputEvent& event) {
+    switch (event.kind) {
+        case SInputEvent::kPointerMoved:
+            MouseMoved(event.a, event.b);
+            break;
+        case SInputEvent::kButtonDown:
+            ButtonDown(event.a);
+            break;
+        case SInputEvent::kButtonUp:
+            ButtonUp(event.a);
+            break;
+        case SInputEvent::kKeyDown:
+            KeyDown(event.a);
+            break;
+        case SInputEvent::kKeyUp:
+            KeyUp(event.a);
+            break;
+        case SInputEvent::kCharacter:
+            Character(static_cast<std::uint16_t>(event.a));
+            break;
+        case SInputEvent::kActivity:
+            Activity(event.a != 0);
+            break;
+        case SInputEvent::kResize:
+            Resize(event.a, event.b);
+            break;
+        case SInputEvent::kQuit:
+            Quit();
+            break;
+    }
 }
 
 void CEventManager::ShowCursor() {

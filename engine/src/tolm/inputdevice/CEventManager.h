@@ -14,6 +14,7 @@
 
 #include "tolm/Services.h"
 #include "tolm/inputdevice/CCursorHandler.h"
+#include "tolm/inputdevice/CInputTap.h"
 #include "tolm/inputdevice/CKeyboardListener.h"
 #include "tolm/inputdevice/CListenerList.h"
 #include "tolm/inputdevice/CMouseEventListener.h"
@@ -58,8 +59,19 @@ public:
     void ButtonDown(int mask);
     void ButtonUp(int mask);
     void Activity(bool gained);
-    // Stores the size, then tells every screen listener.
+    // The window was resized by its user: stores the size, then tells every screen listener.
     void Resize(int width, int height);
+    // The same for a size the program set itself (a new video mode): not input, so no tap
+    // sees it.
+    void SizeChanged(int width, int height);
+    // The window was closed: every screen listener hears of it (the scheduler then quits).
+    void Quit();
+    // Calls the entry point that the event names.
+    void Dispatch(const SInputEvent& event);
+
+    // One tap at a time (null: none); it sees every event first and may hold it back.
+    void SetInputTap(CInputTap* tap) { myTap = tap; }
+    CInputTap* GetInputTap() const { return myTap; }
 
     // Forwarded to the cursor handler; nothing happens without one.
     void ShowCursor();
@@ -82,6 +94,9 @@ public:
 private:
     template <class TTake>
     bool Filtered(TTake take);
+    bool Passes(SInputEvent::EKind kind, int a = 0, int b = 0) {
+        return myTap == nullptr || myTap->OnInput(SInputEvent{kind, a, b});
+    }
     void CatchUpPointer();
 
     int myWidth = 0;
@@ -95,6 +110,7 @@ private:
     int myPointerY = 0;
     bool myListenersBehind = false;
     CCursorHandler* myCursorHandler = nullptr;
+    CInputTap* myTap = nullptr;
     int myTextEntries = 0;
 };
 

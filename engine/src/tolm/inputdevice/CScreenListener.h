@@ -1,6 +1,6 @@
-// Receiver of window notifications from the event manager: size changes and the
-// application gaining or losing the input focus. Listeners are owned by whoever registers
-// them and must unregister before they are destroyed.
+// Receiver of window notifications from the event manager: size changes, the
+// application gaining or losing the input focus, and the window being closed. Listeners are
+// owned by whoever registers them and must unregister before they are destroyed.
 #ifndef TOLM_INPUTDEVICE_CSCREENLISTENER_H
 #define TOLM_INPUTDEVICE_CSCREENLISTENER_H
 
@@ -11,6 +11,8 @@ public:
     virtual ~CScreenListener() = default;
     virtual void OnResize(int width, int height) = 0;
     virtual void OnActivityChanged(bool active) = 0;
+    // The window was closed; only the scheduler's handler acts on it.
+    virtual void OnQuitRequested() {}
 };
 
 }  // namespace tolm

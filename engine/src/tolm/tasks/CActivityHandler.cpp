@@ -13,4 +13,8 @@ void CActivityHandler::OnActivityChanged(bool active) {
     }
 }
 
+void CActivityHandler::OnQuitRequested() {
+    myScheduler.Quit();
+}
+
 }  // namespace tolm

@@ -6,9 +6,11 @@
 
 namespace tolm {
 
-CApplication::CApplication(int /*argc*/, char** /*argv*/) : myScriptFile("autoexec.txt") {
+CApplication::CApplication(int /*argc*/, char** /*argv*/, const std::function<bool()>& beforeScript)
+    : myScriptFile("autoexec.txt") {
     myScheduler = &Scheduler();
     BindConsoleVariable(Console(), "sys_frame_sleep", CTaskScheduler::FrameSleep());
+    if (beforeScript && !beforeScript()) return;
     Console().ExecuteFile(myScriptFile);
 }
 

@@ -5,6 +5,7 @@
 #ifndef TOLM_TASKS_CAPPLICATION_H
 #define TOLM_TASKS_CAPPLICATION_H
 
+#include <functional>
 #include <string>
 
 #include "tolm/tasks/CEngineServices.h"
@@ -15,8 +16,10 @@ class CTaskScheduler;
 
 class CApplication {
 public:
-    // The arguments are accepted and not used.
-    CApplication(int argc, char** argv);
+    // The arguments are accepted and not used. beforeScript, when given, runs once the
+    // services are up and before the start-up script; when it answers false the script is
+    // not run, so the loop ends at once.
+    CApplication(int argc, char** argv, const std::function<bool()>& beforeScript = nullptr);
     // The services go with the application (the task factory and its tasks stay).
     ~CApplication();
     CApplication(const CApplication&) = delete;

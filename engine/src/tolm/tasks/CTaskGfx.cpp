@@ -6,6 +6,11 @@
 #include "tolm/tasks/CConsoleHolder.h"
 
 namespace tolm {
+namespace {
+
+unsigned long ourFramesMade = 0;
+
+}  // namespace
 
 CTaskGfx::~CTaskGfx() {
     CFrameSound::ClearSoundPlayer(this);
@@ -17,8 +22,13 @@ bool CTaskGfx::Start() {
 }
 
 void CTaskGfx::Update() {
+    ++ourFramesMade;
     AnimationManager().Tick(myAnimationClock.GetTime());
     ScreenLayer().Update();
+}
+
+unsigned long CTaskGfx::GetFramesMade() {
+    return ourFramesMade;
 }
 
 void CTaskGfx::OnStop() {

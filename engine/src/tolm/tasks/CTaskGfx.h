@@ -33,6 +33,8 @@ public:
     void PlaySound(const std::string& file) override;
 
     const CTimer& GetAnimationClock() const { return myAnimationClock; }
+    // Frames made by every graphics task of the process (one per Update), for a timing run.
+    static unsigned long GetFramesMade();
 
 private:
     CTimer myAnimationClock;

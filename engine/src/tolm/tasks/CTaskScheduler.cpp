@@ -105,6 +105,7 @@ void CTaskScheduler::RemoveDead() {
 int CTaskScheduler::Run() {
     while (HasRunningTasks()) {
         Pass();
+        if (myObserver != nullptr && !myObserver->LetsLoopPace()) continue;
         const types::ticks sleep = FrameSleep() != 0 ? GetSleepTime() : 0;
         if (sleep > 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(sleep));
@@ -219,12 +220,17 @@ void CTaskScheduler::UpdateRunningTasks() {
     // List iterators survive insertions, and removals only leave holes while a pass runs.
     const auto outerAt = myPassAt;
     CTask* const outerTask = myPassTask;
+    // Only the outermost pass is the main loop's; a nested one is part of a task's update.
+    const bool observed = myPassDepth == 1;
+    int updates = 0;
     for (auto it = myRunning.begin(); it != myRunning.end(); ++it) {
         CTask* task = *it;
         if (task == nullptr || task->IsDead()) continue;
         myPassAt = it;
         myPassTask = task;
         task->Update();
+        if (observed && myObserver != nullptr) myObserver->OnTaskUpdated(updates);
+        ++updates;
     }
     myPassAt = outerAt;
     myPassTask = outerTask;
@@ -233,10 +239,14 @@ void CTaskScheduler::UpdateRunningTasks() {
 }
 
 void CTaskScheduler::Pass() {
+    const bool outermost = myPassDepth == 0;
+    if (outermost) ++myPassCount;
+    if (outermost && myObserver != nullptr) myObserver->OnPassBegin();
     if (myDeadTasks) RemoveDead();
     UpdateRunningTasks();
     if (myQuit) StopAll();
     if (myPumpFakeThreads) UpdateFakeThreads(0);
+    if (outermost && myObserver != nullptr) myObserver->OnPassEnd();
 }
 
 void CTaskScheduler::CloseHoles() {

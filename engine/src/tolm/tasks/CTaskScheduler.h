@@ -16,6 +16,7 @@
 #include "tolm/Services.h"
 #include "tolm/tasks/CActivityHandler.h"
 #include "tolm/tasks/CParameterList.h"
+#include "tolm/tasks/CPassObserver.h"
 #include "tolm/tasks/CTask.h"
 #include "tolm/tasks/CTimedTasks.h"
 
@@ -56,6 +57,12 @@ public:
     // loop spinning; any other value lets it sleep between passes while nothing is due.
     static int& FrameSleep();
 
+    // One observer at a time (null: none); it must clear itself before it is destroyed.
+    void SetPassObserver(CPassObserver* observer) { myObserver = observer; }
+    CPassObserver* GetPassObserver() const { return myObserver; }
+    // Passes run since the scheduler was made.
+    unsigned long GetPassCount() const { return myPassCount; }
+
     void PauseAllForInactivity();
     void ResumeAllAfterInactivity();
 
@@ -88,6 +95,8 @@ private:
     // The task the pass is updating and its place, valid while myPassDepth > 0.
     std::list<CTask*>::iterator myPassAt;
     CTask* myPassTask = nullptr;
+    CPassObserver* myObserver = nullptr;
+    unsigned long myPassCount = 0;
     CTimedTasks myTimedTasks;
 };
 

@@ -85,3 +85,14 @@ start_in_window() {
 }
 stop_program() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
 die() { stop_program; fail "$@"; }
+
+# The 64-bit FNV-1a hash of a file, in the form a recording's header holds its start-up
+# script's.
+script_hash() {
+    /usr/bin/python3 -c '
+import sys
+h = 0xcbf29ce484222325
+for b in open(sys.argv[1], "rb").read():
+    h = ((h ^ b) * 0x100000001b3) & 0xffffffffffffffff
+print("%016x" % h)' "$1"
+}

@@ -101,18 +101,6 @@ TEST_F(CFontTest, LayoutsPlaceLinesInPixels) {
     EXPECT_EQ(myFont.GetLayout(), nullptr);
 }
 
-TEST_F(CFontTest, MeasureLineCountsWholeWordsAndTheLineEnd) {
-    auto layout = CTextLayout::Create(CTextLayout::kLeft);
-    const types::rect r(0, 0, 70, 50);
-    EXPECT_EQ(layout->MeasureLine(myFont, "aaa aaa aaa", r, 0), 8);  // "aaa aaa "
-    EXPECT_FALSE(layout->LineEnded());
-    EXPECT_EQ(layout->GetLineWidth(), 70);
-    EXPECT_EQ(layout->MeasureLine(myFont, "aaa aaa aaa", r, 8), 3);
-    EXPECT_TRUE(layout->LineEnded());
-    EXPECT_EQ(layout->MeasureLine(myFont, "aa\nb", r, 0), 3);     // with the line break
-    EXPECT_EQ(layout->MeasureLine(myFont, "aaaaaaaa", r, 0), 0);  // a first word too wide
-}
-
 TEST_F(CFontTest, LayoutsEndWhenLinesHaveNoHeightOrNothingFits) {
     myFont.SetLayout(CTextLayout::kLeft);
     for (int height : {0, -12}) {

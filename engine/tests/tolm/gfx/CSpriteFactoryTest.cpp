@@ -17,7 +17,7 @@ using namespace test;
 class SpriteFactoryTest : public test::CGfxTestBase {
 protected:
     void SetUp() override {
-        OpenWithDepth(32);
+        CGfxTestBase::SetUp();
         myPicture = MakePictureFile("ball.bmp", 12, 10, kRed, 3);
     }
     // The sprite is kept by the fixture, so it goes before the screen layer.
@@ -29,19 +29,6 @@ protected:
 
     std::string myPicture;
 };
-
-TEST_F(SpriteFactoryTest, TypeTable) {
-    const char* names[] = {"sprite_base", "sprite_layer", "sprite_screenlayer", "sprite_text",
-                           "sprite_animated"};
-    for (int id = 0; id < 5; ++id) {
-        EXPECT_EQ(CSpriteFactory::GetTypeId(names[id]), id);
-        EXPECT_EQ(CSpriteFactory::GetTypeName(id), names[id]);
-    }
-    EXPECT_EQ(CSpriteFactory::GetTypeId("Sprite_Layer"), 0);
-    EXPECT_EQ(CSpriteFactory::GetTypeName(5), "");
-    EXPECT_EQ(SpriteFactory().CreateSprite(7), nullptr);
-    EXPECT_EQ(SpriteFactory().CreateSprite(2), &ScreenLayer());
-}
 
 TEST_F(SpriteFactoryTest, MembersAbsentOddOrOutOfRangeKeepTheirDefaults) {
     const std::string image = "<ImageFilename>" + myPicture + "</ImageFilename>\n";
@@ -94,6 +81,10 @@ TEST_F(SpriteFactoryTest, LayersComeFromTheirTypeNameButTheScreenLayerIsNotHande
     // Text and animated sprites come from the creators their modules registered.
     EXPECT_EQ(Load("text.xml", "<T type=\"sprite_text\" ></T>\n")->GetType(), 3);
     EXPECT_EQ(Load("anim.xml", "<A type=\"sprite_animated\" ></A>\n")->GetType(), 4);
+    // Type names are matched exactly; ids past the table make nothing.
+    EXPECT_EQ(Load("case.xml", "<L type=\"Sprite_Layer\" ></L>\n")->GetType(), 0);
+    EXPECT_EQ(CSpriteFactory::GetTypeName(5), "");
+    EXPECT_EQ(SpriteFactory().CreateSprite(5), nullptr);
 
     // The caller owns what it gets, and deletes it: never the process-wide screen layer.
     CLogCapture log;

@@ -14,7 +14,7 @@ using namespace test;
 class SpriteTest : public test::CGfxTestBase {
 protected:
     void SetUp() override {
-        OpenWithDepth(32);
+        CGfxTestBase::SetUp();
         mySprites.push_back(
             std::make_unique<CSprite>(Gfx::NewBuffer(40, 30, types::kColorKeyMagenta)));
         myCanvas = mySprites.back().get();

@@ -48,9 +48,10 @@ protected:
         ASSERT_NE(myVideo, nullptr) << SDL_GetError();
         Gfx::SetFactory(new CGfxFactorySDL);
     }
-    // A black screen (the dummy driver does not clear it) with its screen buffer installed.
-    void OpenWithDepth(int depth) {
-        OpenScreen(kWidth, kHeight, depth);
+    // A black screen (the dummy driver does not clear it) with its screen buffer installed;
+    // fixtures that want another screen open their own.
+    void SetUp() override {
+        OpenScreen(kWidth, kHeight, 32);
         InstallScreen();
     }
     void InstallScreen() {
@@ -99,15 +100,19 @@ protected:
         return n;
     }
 
-    // A sprite of w x h in fill with a magenta hole, placed, kept by the fixture and put on
-    // the screen layer.
+    // A sprite of the picture at (x, y) and depth z on the screen layer.
+    static std::unique_ptr<CSprite> OnScreen(CGfxBuffer* picture, int x, int y, int z) {
+        auto sprite = std::make_unique<CSprite>(picture);
+        sprite->SetPosition(x, y);
+        sprite->SetZ(z);
+        sprite->SetLayer(&ScreenLayer());
+        return sprite;
+    }
+    // A sprite of w x h in fill with a magenta hole, on the screen, kept by the fixture.
     CSprite* AddSprite(types::color fill, int x, int y, int w, int h, int z) {
         CGfxBuffer* picture = Gfx::NewBuffer(w, h, types::kColorKeyMagenta);
         PaintPicture(picture, fill, std::min(w, h) / 2);
-        mySprites.push_back(std::make_unique<CSprite>(picture));
-        mySprites.back()->SetPosition(x, y);
-        mySprites.back()->SetZ(z);
-        mySprites.back()->SetLayer(&ScreenLayer());
+        mySprites.push_back(OnScreen(picture, x, y, z));
         return mySprites.back().get();
     }
     void Frame() {

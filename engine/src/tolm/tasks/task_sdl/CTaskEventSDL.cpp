@@ -77,7 +77,7 @@ void CTaskEventSDL::HandleEvent(const SDL_Event& event) {
             myEventManager->ButtonUp(CEventManager::ButtonMask(event.button.button));
             break;
         case SDL_QUIT:
-            Scheduler().Quit();
+            myEventManager->Quit();
             break;
         case SDL_VIDEORESIZE:
             myEventManager->Resize(event.resize.w, event.resize.h);

@@ -207,11 +207,11 @@ bool CTaskWindowSDL::Start(const CParameterList& parameters) {
 
     EventManager().AddScreenListener(this);
     myListening = true;
-    EventManager().Resize(myWidth, myHeight);
+    EventManager().SizeChanged(myWidth, myHeight);
     // A kept full screen that this display refuses must not keep the game from starting.
     if (myScreen == nullptr && videoUp && keptFullscreen == true && myFullscreen) {
         myFullscreen = false;
-        EventManager().Resize(myWidth, myHeight);
+        EventManager().SizeChanged(myWidth, myHeight);
     }
     DecideOutcome(videoUp);
     // Parked: the window costs nothing per pass and commands still reach it by name.
@@ -362,7 +362,7 @@ void CTaskWindowSDL::OnStop() {
     myScreen = nullptr;
     QuitVideoOnce();
     // The video surface is gone: listeners that drew on it must let go of it now.
-    EventManager().Resize(0, 0);
+    EventManager().SizeChanged(0, 0);
 }
 
 bool CTaskWindowSDL::HandleCommand(const std::string& line) {
@@ -408,21 +408,21 @@ void CTaskWindowSDL::SetIcon(const std::string& fileName) {
 }
 
 void CTaskWindowSDL::Resize(int width, int height) {
-    EventManager().Resize(InSideRange(width) ? width : myWidth,
-                          InSideRange(height) ? height : myHeight);
+    EventManager().SizeChanged(InSideRange(width) ? width : myWidth,
+                               InSideRange(height) ? height : myHeight);
 }
 
 void CTaskWindowSDL::ToggleFullscreen() {
     // A page puts its canvas on the whole screen itself; the mode and the setting stay.
     if (platform::ToggleFullscreen()) return;
     myFullscreen = !myFullscreen;
-    EventManager().Resize(myWidth, myHeight);
+    EventManager().SizeChanged(myWidth, myHeight);
     if (myScreen != nullptr) {
         PlayerSettings().SetFullscreen(myFullscreen);
         return;
     }
     myFullscreen = !myFullscreen;
-    EventManager().Resize(myWidth, myHeight);
+    EventManager().SizeChanged(myWidth, myHeight);
 }
 
 }  // namespace tolm

@@ -3,11 +3,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 
 namespace tolm {
 namespace {
 
 double ourState = 0.0;
+bool ourSeedFixed = false;
+double ourFixedSeed = 0.0;
 
 }  // namespace
 
@@ -48,6 +51,19 @@ int RandomPlain(int low, int high) {
     const int span = high - low + 1;
     if (span <= 0) return low;
     return low + std::rand() % span;
+}
+
+double ClockSeed() {
+    return ourSeedFixed ? ourFixedSeed : static_cast<double>(std::time(nullptr));
+}
+
+void FixClockSeed(double seed) {
+    ourSeedFixed = true;
+    ourFixedSeed = seed;
+}
+
+void FreeClockSeed() {
+    ourSeedFixed = false;
 }
 
 }  // namespace tolm

@@ -22,6 +22,13 @@ int RandomPlain(int low, int high);
 // The current state, for tests and saving.
 double GetRandomState();
 
+// A seed for a new game: the calendar time in seconds, unless a recorded run has fixed the
+// seed (a recording notes the seed its run used, a replay fixes it again).
+double ClockSeed();
+// Fixes the seed that ClockSeed gives; FreeClockSeed goes back to the calendar time.
+void FixClockSeed(double seed);
+void FreeClockSeed();
+
 }  // namespace tolm
 
 #endif

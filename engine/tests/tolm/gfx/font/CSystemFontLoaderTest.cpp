@@ -22,10 +22,9 @@ TEST(CSystemFontRuns, DecodingFollowsTheCarryRuleAndPaintsLaterRunsOneLonger) {
     EXPECT_EQ(Loader::EncodeRuns(runs), text);
 }
 
-class CSystemFontLoaderTest : public CGfxTestBase {};
+using CSystemFontLoaderTest = CGfxTestBase;
 
 TEST_F(CSystemFontLoaderTest, TheBuiltInFontIs1789By15WithAVisibleGlyphForEveryCode) {
-    OpenScreen(kWidth, kHeight, 32);
     CFont font;
     CSystemFontLoader loader(&font);
     const CGfxBuffer* picture = font.GetImage();

@@ -18,10 +18,7 @@ namespace {
 
 using namespace test;
 
-class GfxBufferSDLTest : public test::CGfxTestBase {
-protected:
-    void SetUp() override { OpenScreen(64, 48, 32); }
-};
+using GfxBufferSDLTest = CGfxTestBase;
 
 TEST_F(GfxBufferSDLTest, BlankAlphaBufferIsTransparentAndCopiesRaw) {
     CGfxBuffer* layer = Gfx::NewBuffer(8, 6);

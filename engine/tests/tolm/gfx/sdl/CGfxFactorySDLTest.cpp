@@ -10,7 +10,6 @@ using namespace test;
 
 class GfxFactorySDLTest : public CGfxTestBase {
 protected:
-    void SetUp() override { OpenWithDepth(32); }
     static Uint32 Flags(CGfxBuffer* buffer) { return surface_cast(buffer)->GetSDLSurface()->flags; }
 };
 

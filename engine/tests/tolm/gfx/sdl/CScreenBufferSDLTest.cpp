@@ -122,9 +122,7 @@ TEST_F(ScreenBufferSendTest, EachKindOfFrameSendsWhatItMust) {
              for (int i = 0; i < 3; ++i) myScreen->AddUpdateRect(rect(10 * i, 0, 5, 5));
          },
          {wholeScreen}},
-        {"on: a full redraw",
-         [](CSprite*) { ScreenLayer().RequestDrawAll(); },
-         {wholeScreen}},
+        {"on: a full redraw", [](CSprite*) { ScreenLayer().RequestDrawAll(); }, {wholeScreen}},
         {"on: a new video mode",
          [this](CSprite*) { myScreen->SetVideoSurface(myVideo); },
          {wholeScreen}},
@@ -182,12 +180,9 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
         const types::color fill = palette[pick(0, 4)];
         if (pick(0, 1) == 0) {
             AddSprite(fill, pick(-10, 150), pick(-10, 110), w, h, z);
-            return;
+        } else {
+            mySprites.push_back(OnScreen(Solid(w, h, fill), pick(-10, 150), pick(-10, 110), z));
         }
-        mySprites.push_back(std::make_unique<CSprite>(Solid(w, h, fill)));
-        mySprites.back()->SetPosition(pick(-10, 150), pick(-10, 110));
-        mySprites.back()->SetZ(z);
-        mySprites.back()->SetLayer(&ScreenLayer());
     };
     for (int i = 0; i < 10; ++i) addRandomSprite();
     // A picture over the whole scene that drops in from above, as the game's pictures do.
@@ -213,11 +208,9 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
             const int behindOps[] = {0, 5, 13, 15};
             const int op = behindFrame ? behindOps[pick(0, 3)] : pick(0, 15);
             if (op == 12 && covers.size() < 2) {
-                covers.push_back(std::make_unique<CSprite>(
-                    Solid(pick(50, 110), pick(40, 90), palette[pick(0, 4)])));
-                covers.back()->SetPosition(pick(-20, 120), pick(-20, 80));
-                covers.back()->SetZ(pick(0, 1) ? 60 : 70);
-                covers.back()->SetLayer(&ScreenLayer());
+                CGfxBuffer* cover = Solid(pick(50, 110), pick(40, 90), palette[pick(0, 4)]);
+                covers.push_back(
+                    OnScreen(cover, pick(-20, 120), pick(-20, 80), pick(0, 1) ? 60 : 70));
             }
             if (op == 13 && !covers.empty()) {
                 CSprite* cover =
@@ -232,12 +225,8 @@ TEST_F(ScreenBufferSendTest, AShadowOfWhatWasSentEqualsTheScreenOverRandomFrames
             if (op == 14 && !covers.empty() && pick(0, 2) == 0)
                 covers.erase(covers.begin() + pick(0, int(covers.size()) - 1));
             if (op == 4 && mySprites.size() < 16) addRandomSprite();
-            if (op == 8 && !curtain) {
-                curtain = std::make_unique<CSprite>(Solid(kWidth, kHeight, kGreen));
-                curtain->SetPosition(0, -kHeight);
-                curtain->SetZ(50);
-                curtain->SetLayer(&ScreenLayer());
-            }
+            if (op == 8 && !curtain)
+                curtain = OnScreen(Solid(kWidth, kHeight, kGreen), 0, -kHeight, 50);
             if (op == 9 && pick(0, 3) == 0) curtain.reset();
             if (op == 10 && curtain) curtain->SetAlpha(curtain->GetAlpha() == 255 ? 200 : 255);
             if (op == 11 && curtain && curtain->GetY() == 0)

@@ -20,10 +20,7 @@ std::vector<int> Bytes(const std::string& data, std::size_t from, std::size_t co
     return out;
 }
 
-class SaveTGATest : public test::CGfxTestBase {
-protected:
-    void SetUp() override { OpenScreen(32, 32, 32); }
-};
+using SaveTGATest = test::CGfxTestBase;
 
 TEST_F(SaveTGATest, TrueColourHeadersAndPixelOrder) {
     struct Case {

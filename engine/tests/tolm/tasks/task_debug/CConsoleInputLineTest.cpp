@@ -76,20 +76,6 @@ TEST(ConsoleInputLine, HistoryIsBoundedWalkedAndKeptInAFile) {
     EXPECT_EQ(line.GetText(), "line 5");
 }
 
-TEST(ConsoleInputLine, MissingOrGarbageHistoryFile) {
-    test::CTempDir dir;
-    CConsoleInputLine missing(dir.File("none.txt"));
-    EXPECT_TRUE(missing.GetHistory().empty());
-    missing.OnKey(kUp);
-    EXPECT_EQ(missing.GetText(), "");
-    test::WriteFile(dir.File("garbage.txt"),
-                    std::string("\r\n\0\x01 ok\r\n", 9) + std::string(5000, 'y'));
-    CConsoleInputLine garbage(dir.File("garbage.txt"));
-    ASSERT_EQ(garbage.GetHistory().size(), 2u);
-    EXPECT_EQ(garbage.GetHistory().front(), " ok");
-    EXPECT_EQ(garbage.GetHistory().back().size(), CConsoleInputLine::kMaxLength);
-}
-
 TEST(ConsoleInputLine, HistoryLinesHoldOnlyWhatCanBeTypedAndReadBackAsWritten) {
     struct Case {
         std::string file;

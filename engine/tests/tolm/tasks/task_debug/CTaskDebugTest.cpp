@@ -31,11 +31,7 @@ protected:
         // The command line keeps its history file in the working directory.
         myOldDirectory = std::filesystem::current_path();
         std::filesystem::current_path(myDirectory.Path());
-        CParameterList window;
-        window.AddNumber(640);
-        window.AddNumber(480);
-        window.AddNumber(32);
-        Factory().StartTask("window", "window", 1, &window);
+        Console().Execute("starttask(\"window\", \"window\", 1, 640, 480, 32)");
         ASSERT_TRUE(Factory().StartTask("gfx", "gfx", 2, nullptr));
         myListeners = Logger().GetListenerCount();
         mySprites = ScreenLayer().GetSprites().size();

@@ -3,7 +3,6 @@
 // of effects and music, fades, repeating music, pause, volume, and real samples on disk.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -212,29 +211,18 @@ TEST_F(CSDLMixerTaskTest, EffectsAreCachedUntilTheChannelsFallSilentUnlessPreloa
     EXPECT_TRUE(CSDLMixerEffectData::GetRegistry().empty());
 }
 
-// A refused file is tried, and gets its line, at each preload and play; the WAV files of 0
-// channels and of 0 Hz overflow the stack inside SDL_mixer when they reach it.
-TEST_F(CSDLMixerTaskTest, UnreadableFilesAreReportedAtEachAttempt) {
+// A refused file is tried, and gets its line, at each preload and play, and plays once it is
+// mended on disk; the WAV files of 0 channels and of 0 Hz overflow the stack inside SDL_mixer
+// when they reach it. The guard's other reasons are its own tests' business.
+TEST_F(CSDLMixerTaskTest, UnreadableFilesAreReportedAtEachAttemptAndPlayOnceMended) {
     ASSERT_NE(StartAudio(), nullptr);
-    WriteFile(File("empty.wav"), "");
-    WriteFile(File("text.wav"), "this is not a sound at all\n");
-    const std::string wav = MakeWav(22050, 2000, 9000);
-    WriteFile(File("truncated.wav"), wav.substr(0, 30));
-    WriteFile(File("cut.wav"), wav.substr(0, 44 + 100));
     const std::string silent = MakeWav(22050, 32, 0);
-    ASSERT_EQ(silent.size(), 108u);
     WriteFile(File("no_channels.wav"), std::string(silent).replace(22, 1, 1, '\0'));
     WriteFile(File("no_rate.wav"), std::string(silent).replace(24, 4, 4, '\0'));
-    std::filesystem::create_directory(File("folder.wav"));
     const std::pair<std::string, std::string> files[] = {
         {File("missing.wav"), "cannot be opened: No such file or directory"},
-        {File("empty.wav"), "is empty"},
-        {File("text.wav"), "is not a sound format that is played (PCM WAV"},
-        {File("truncated.wav"), "has its \"fmt \" chunk at byte 12 run past the end of the file"},
-        {File("cut.wav"), "has its \"data\" chunk at byte 36 run past the end of the file"},
         {File("no_channels.wav"), "has 0 channels; 1, 2, 4 or 6 are played"},
         {File("no_rate.wav"), "plays at 0 Hz, outside 4000 to 192000 Hz"},
-        {File("folder.wav"), "is a directory"},
         {std::string(5000, 'a') + ".wav", "cannot be opened: File name too long"}};
     for (const auto& [name, reason] : files) {
         SCOPED_TRACE(name.substr(0, 80));
@@ -260,6 +248,11 @@ TEST_F(CSDLMixerTaskTest, UnreadableFilesAreReportedAtEachAttempt) {
         EXPECT_EQ(CSDLMixerMusicData::Find(name), nullptr);
         EXPECT_EQ(Mix_Playing(-1), 0);
     }
+    WriteFile(File("no_channels.wav"), MakeWav(22050, 11025, 9000));
+    Run("Audio::PlayEffect(\"" + File("no_channels.wav") + "\")");
+    Run("Audio::PlayMusic(\"" + File("no_channels.wav") + "\")");
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
 }
 
 // A file the guard lets through but SDL_mixer cannot read is reported in SDL_mixer's words,
@@ -281,34 +274,6 @@ TEST_F(CSDLMixerTaskTest, FilesTheMixerCannotReadAreReportedAtEachPlay) {
     EXPECT_EQ(Count(myLog->Lines(), "Could not load effect-file  " + file + "\n"), 0);
     EXPECT_NE(CSDLMixerEffectData::Find(file), nullptr);
     EXPECT_EQ(Mix_Playing(-1), 1);
-}
-
-// A sound refused at one play and mended on disk while the game runs plays at the next.
-TEST_F(CSDLMixerTaskTest, ASoundMendedOnDiskPlaysAtTheNextAttempt) {
-    ASSERT_NE(StartAudio(), nullptr);
-    const std::string file = File("bubble_hit_01.wav");
-    const std::string silent = MakeWav(22050, 32, 0);
-    WriteFile(file, std::string(silent).replace(22, 1, 1, '\0'));  // no channels
-    const std::string refusal =
-        "[WARNING] Refused the % \"" + file + "\": it has 0 channels; 1, 2, 4 or 6 are played\n";
-    const auto refused = [&](const std::string& use) {
-        return Count(myLog->Lines(), std::string(refusal).replace(refusal.find('%'), 1, use));
-    };
-    Run("Audio::PlayEffect(\"" + file + "\")");
-    Run("Audio::PlayMusic(\"" + file + "\")");
-    EXPECT_EQ(refused("sound effect"), 1);
-    EXPECT_EQ(refused("music"), 1);
-    EXPECT_EQ(Mix_Playing(-1), 0);
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-
-    WriteFile(file, MakeWav(22050, 11025, 9000));
-    myLog->Clear();
-    Run("Audio::PlayEffect(\"" + file + "\")");
-    Run("Audio::PlayMusic(\"" + file + "\")");
-    EXPECT_EQ(refused("sound effect"), 0);
-    EXPECT_EQ(refused("music"), 0);
-    EXPECT_EQ(Mix_Playing(-1), 1);
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
 }
 
 TEST_F(CSDLMixerTaskTest, MusicFadesAndCachesAsCommanded) {

@@ -22,15 +22,23 @@ protected:
         ASSERT_TRUE(Factory().StartTask("event", "event", 1, nullptr));
         ASSERT_TRUE(Factory().StartTask("ui", "ui", 2, nullptr));
     }
+    static void Click() {
+        PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+        PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+    }
+    // The left button down at (x0, y0) and up at (x1, y1).
+    static void Drag(int x0, int y0, int x1, int y1) {
+        PushMotion(x0, y0);
+        PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+        PushMotion(x1, y1);
+        PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+    }
 };
 
 TEST_F(CTaskUITest, PointerEventsDragAWindowAndResizesReachTheDesktop) {
     EXPECT_EQ(ui::Desktop().GetRect(), types::rect(0, 0, 640, 480));
     auto* window = new ui::CWindowWidget(&ui::Desktop(), types::rect(10, 10, 200, 100));
-    PushMotion(50, 20);
-    PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-    PushMotion(80, 60);
-    PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+    Drag(50, 20, 80, 60);
     PushMotion(300, 300);
     Scheduler().RunOnce();
     EXPECT_EQ(window->GetRect(), types::rect(40, 50, 200, 100));
@@ -56,43 +64,27 @@ TEST_F(CTaskUITest, WhatAWidgetTakesNeverReachesTheMouseDevice) {
     auto* window = new ui::CWindowWidget(&ui::Desktop(), types::rect(10, 10, 200, 100));
     CJournalMouseListener game("game", types::rect(), false);
     Mouse().AddGlobalListener(&game);
-    const auto click = [] {
-        PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-        PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-    };
     const struct {
         const char* what;
         std::function<void()> push;
         Lines heard;
     } steps[] = {
         {"a move over the game", [] { PushMotion(300, 300); }, {"game move 300,300"}},
-        {"a drag of the title bar by (30, 40)",
-         [] {
-             PushMotion(50, 20);
-             PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-             PushMotion(80, 60);
-             PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-         },
-         {}},
+        {"a drag of the title bar by (30, 40)", [] { Drag(50, 20, 80, 60); }, {}},
         {"a click on the client area",
-         [&] {
+         [] {
              PushMotion(100, 120);
-             click();
+             Click();
          },
          {}},
         {"a press on the game released over the window",
-         [] {
-             PushMotion(500, 400);
-             PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-             PushMotion(100, 120);
-             PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-         },
+         [] { Drag(500, 400, 100, 120); },
          {"game move 500,400", "game down 1", "game up 1"}},
         // As its close button would: the game learns where the pointer is before the press.
         {"a click where the window was",
          [&] {
              delete window;
-             click();
+             Click();
          },
          {"game move 100,120", "game down 1", "game up 1"}},
     };

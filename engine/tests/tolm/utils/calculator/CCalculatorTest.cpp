@@ -73,38 +73,6 @@ TEST(CCalculator, EmptyExpressionLeavesTheStackAloneAndLeftoversFeedTheNext) {
     EXPECT_TRUE(calculator.GetStack().empty());
 }
 
-TEST(CInfixToPostfix, NextTokenTypesAndSigns) {
-    struct SCase {
-        const char* text;
-        const char* token;
-        int type;
-    };
-    const std::vector<SCase> cases = {
-        {"", "", CInfixToPostfix::TOKEN_START},
-        {"  12 + 3", "12", CInfixToPostfix::TOKEN_OPERAND},
-        {" 2 3 *", "2 3", CInfixToPostfix::TOKEN_OPERAND},
-        {"  * 3", "*", CInfixToPostfix::TOKEN_OPERATOR},
-        {"(1", "(", CInfixToPostfix::TOKEN_OPEN_BRACKET},
-        {" )", ")", CInfixToPostfix::TOKEN_CLOSE_BRACKET},
-        {"abc", "abc", CInfixToPostfix::TOKEN_OPERAND},
-        {"-5 * 2", "-5", CInfixToPostfix::TOKEN_OPERAND},
-        {"-(5)", "-", CInfixToPostfix::TOKEN_OPERATOR},
-        {"-", "-", CInfixToPostfix::TOKEN_OPERATOR},
-        {"*5", "*", CInfixToPostfix::TOKEN_OPERATOR},
-    };
-    for (const SCase& c : cases) {
-        SCOPED_TRACE(std::string("text: \"") + c.text + "\"");
-        CInfixToPostfix converter;
-        converter.Convert("");  // previous-token type back to the start
-        int type = -1;
-        EXPECT_EQ(converter.NextToken(c.text, type), c.token);
-        EXPECT_EQ(type, c.type);
-        if (*c.text) {
-            EXPECT_EQ(CInfixToPostfix::GetPreviousTokenType(), c.type);
-        }
-    }
-}
-
 TEST(CInfixToPostfix, SignAfterAnOperandIsAnOperatorForEveryConverter) {
     CInfixToPostfix first;
     CInfixToPostfix second;

@@ -31,62 +31,36 @@ protected:
 };
 
 TEST_F(CFileLocationsTest, ChoosesTheDataAndTheWriteFolders) {
-    const std::string home = "/home/pat";
+    const std::string home = "/home/pat", exe = Executable(), installed = Installed();
+    const std::string own = In("own"), elsewhere = In("elsewhere/bubble-hush");
+    const std::string state = home + "/.local/state/bubble-hush",
+                      player = home + "/.local/share/bubble-hush";
+    const std::string xState = "/x/state/bubble-hush", xData = "/x/data/bubble-hush";
+    // Installed exactly when a data folder is chosen.
     const struct {
         const char* name;
         CFileLocations::SFacts facts;
-        bool installed;
         std::string data, state, player;
     } cases[] = {
-        {"the developer's way", {"", true, Executable(), home, "", ""}, false, "", "", ""},
-        {"installed, XDG defaults",
-         {"", false, Executable(), home, "", ""},
-         true,
-         Installed(),
-         "/home/pat/.local/state/bubble-hush",
-         "/home/pat/.local/share/bubble-hush"},
-        {"installed, XDG set",
-         {"", false, Executable(), home, "/x/state", "/x/data/"},
-         true,
-         Installed(),
-         "/x/state/bubble-hush",
-         "/x/data/bubble-hush"},
+        {"the developer's way", {"", true, exe, home, "", ""}, "", "", ""},
+        {"installed, XDG defaults", {"", false, exe, home, "", ""}, installed, state, player},
+        {"XDG set", {"", false, exe, home, "/x/state", "/x/data/"}, installed, xState, xData},
         // Relative values of the XDG variables are ignored, as the desktop conventions ask.
-        {"relative XDG values",
-         {"", false, Executable(), home, "state", "./data"},
-         true,
-         Installed(),
-         "/home/pat/.local/state/bubble-hush",
-         "/home/pat/.local/share/bubble-hush"},
-        {"--data beats the working directory",
-         {In("own"), true, Executable(), home, "", ""},
-         true,
-         In("own"),
-         "/home/pat/.local/state/bubble-hush",
-         "/home/pat/.local/share/bubble-hush"},
-        {"--data with a program that has no installed data",
-         {In("own/../own/"), false, In("elsewhere/bubble-hush"), home, "", ""},
-         true,
-         In("own"),
-         "/home/pat/.local/state/bubble-hush",
-         "/home/pat/.local/share/bubble-hush"},
-        {"no home known: nowhere to write",
-         {"", false, Executable(), "", "", "/x/data"},
-         true,
-         Installed(),
-         "",
-         "/x/data/bubble-hush"},
+        {"relative XDG", {"", false, exe, home, "state", "./data"}, installed, state, player},
+        {"--data over the working folder", {own, true, exe, home, "", ""}, own, state, player},
+        {"--data alone", {own + "/../own/", false, elsewhere, home, "", ""}, own, state, player},
+        {"no home: nowhere to write", {"", false, exe, "", "", "/x/data"}, installed, "", xData},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CFileLocations locations;
         std::string error;
         ASSERT_TRUE(locations.Choose(c.facts, "bubble-hush", &error)) << error;
-        EXPECT_EQ(locations.IsInstalled(), c.installed);
+        EXPECT_EQ(locations.IsInstalled(), !c.data.empty());
         EXPECT_EQ(locations.GetDataFolder(), c.data);
         EXPECT_EQ(locations.GetStateFolder(), c.state);
         EXPECT_EQ(locations.GetPlayerFolder(), c.player);
-        const std::string log = !c.installed      ? "log.txt"
+        const std::string log = c.data.empty()    ? "log.txt"
                                 : c.state.empty() ? ""
                                                   : c.state + "/log.txt";
         EXPECT_EQ(locations.StateFile("log.txt"), log);
@@ -95,27 +69,25 @@ TEST_F(CFileLocationsTest, ChoosesTheDataAndTheWriteFolders) {
 }
 
 TEST_F(CFileLocationsTest, NoDataFolderIsOneClearLine) {
-    const std::string installed = In("usr/share/bubble-hush");
+    const auto in = [](const std::string& folder) {
+        return "bubble-hush: no game data in \"" + folder + "\": it holds no autoexec.txt";
+    };
+    const auto neither = [](const std::string& folder) {
+        return "bubble-hush: no game data: neither the working directory nor \"" + folder +
+               "\" holds autoexec.txt; name the folder with --data DIR";
+    };
+    const std::string exe = Executable();
     const struct {
         const char* name;
         CFileLocations::SFacts facts;
         std::string said;
     } cases[] = {
-        {"--data without the script",
-         {In("empty"), true, Executable(), "/h", "", ""},
-         "bubble-hush: no game data in \"" + In("empty") + "\": it holds no autoexec.txt"},
-        {"--data that does not exist",
-         {In("missing"), false, Executable(), "/h", "", ""},
-         "bubble-hush: no game data in \"" + In("missing") + "\": it holds no autoexec.txt"},
-        {"a program without its data",
+        {"--data without the script", {In("empty"), true, exe, "/h", "", ""}, in(In("empty"))},
+        {"--data missing", {In("missing"), false, exe, "/h", "", ""}, in(In("missing"))},
+        {"no data beside the program",
          {"", false, In("usr/share/bin/bubble-hush"), "/h", "", ""},
-         "bubble-hush: no game data: neither the working directory nor \"" +
-             In("usr/share/share/bubble-hush") +
-             "\" holds autoexec.txt; name the folder with --data DIR"},
-        {"an unknown program path",
-         {"", false, "", "/h", "", ""},
-         "bubble-hush: no game data: neither the working directory nor \"../share/bubble-hush\" "
-         "holds autoexec.txt; name the folder with --data DIR"},
+         neither(In("usr/share/share/bubble-hush"))},
+        {"an unknown program path", {"", false, "", "/h", "", ""}, neither("../share/bubble-hush")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <ctime>
 #include <filesystem>
@@ -158,24 +156,6 @@ TEST(CLogFile, AFileThatCannotBeWrittenIsSaidOnceOnStandardError) {
     again.Write("back\n", CLogger::kNormal);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(test::ReadLines(underFile).back(), "( ) back");
-}
-
-// The game folder as a player may have it: read-only. Only meaningful where permission bits
-// apply, which they do not for root.
-TEST(CLogFile, AReadOnlyFolderIsSaidOnce) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    test::CTempDir dir;
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
-    const std::string name = dir.File("log.txt");
-    testing::internal::CaptureStderr();
-    {
-        CLogFile file(name, "Tolm version 0.22");
-        file.Write("lost\n", CLogger::kNormal);
-    }
-    const std::string said = testing::internal::GetCapturedStderr();
-    ::chmod(dir.Path().c_str(), 0755);
-    EXPECT_EQ(said, "Log lines are lost: \"" + name +
-                        "\" cannot be opened for writing (Permission denied)\n");
 }
 
 }  // namespace
