@@ -15,6 +15,8 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-dev)
     # The check that the committed art matches its sources (scripts/install-art-deps.sh).
     packages+=(librsvg2-bin python3-numpy python3-cairo fonts-comic-neue)
+    # The web version (scripts/build-web.sh) and its test in headless Chromium.
+    packages+=(emscripten chromium)
     # The bad-data test makes its broken files with Python's standard library.
     packages+=(python3)
     # The package test: cpack's dpkg-shlibdeps, the desktop entry's and metainfo's

@@ -13,6 +13,7 @@
 //      replayed ("Cannot replay ...").
 #include <cstdint>
 #include <iostream>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -23,6 +24,7 @@
 
 // Not called here: on platforms with SDL's entry glue the header makes main SDL's entry.
 #include "SDL.h"
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/tasks/CApplication.h"
 #include "tolm/tasks/CCommandLine.h"
 #include "tolm/tasks/CConsoleHolder.h"
@@ -185,6 +187,9 @@ int main(int argc, char** argv) {
     // reading and writing none of the player's files, so that every replay starts alike.
     if (!IsDemoRun(commandLine)) {
         tolm::CPlayerFile::SetFolder(PlayerFolder());
+        // A page has no threads for the writer; what is written goes on to lasting storage.
+        if (tolm::platform::InBrowser())
+            tolm::CPlayerFile::WriteOnCaller(true, tolm::platform::KeepPlayerFiles);
         tolm::PlayerSettings().Open(tolm::CPlayerFile::PathOf(tolm::CPlayerSettings::kFileName));
     }
     std::string badOption;
@@ -196,32 +201,44 @@ int main(int argc, char** argv) {
 
     int code = 0;
     // Outlives the application: the console's commands refer to it.
-    tolm::CDemo demo;
-    demo.SetScreenshotPasses(shots);
-    {
-        bool demoStarted = true;
-        tolm::CApplication application(argc, argv, [&commandLine, &demo, &demoStarted] {
-            demoStarted = StartDemo(commandLine, demo);
+    auto demo = std::make_unique<tolm::CDemo>();
+    demo->SetScreenshotPasses(shots);
+    bool demoStarted = true;
+    auto application =
+        std::make_unique<tolm::CApplication>(argc, argv, [&commandLine, &demo, &demoStarted] {
+            demoStarted = StartDemo(commandLine, *demo);
             return demoStarted;
         });
-        const tolm::CTaskWindow* window = StartedWindow();
-        const tolm::CTaskWindow::EOutcome outcome =
-            window != nullptr ? window->GetOutcome() : tolm::CTaskWindow::kNotStarted;
-        if (outcome == tolm::CTaskWindow::kNoDisplay) {
-            Say("No display available: " + window->GetFailure());
-            code = NoDisplayExitCode;
-        } else if (outcome == tolm::CTaskWindow::kRefused) {
-            Say("The display refused the window: " + window->GetFailure());
-            code = WindowRefusedExitCode;
-        } else if (!demoStarted) {
-            code = tolm::CDemo::kRefusedExitCode;
-        } else {
-            application.Run();
-        }
-        demo.Stop();
+    const tolm::CTaskWindow* window = StartedWindow();
+    const tolm::CTaskWindow::EOutcome outcome =
+        window != nullptr ? window->GetOutcome() : tolm::CTaskWindow::kNotStarted;
+    if (outcome == tolm::CTaskWindow::kNoDisplay) {
+        Say("No display available: " + window->GetFailure());
+        code = NoDisplayExitCode;
+    } else if (outcome == tolm::CTaskWindow::kRefused) {
+        Say("The display refused the window: " + window->GetFailure());
+        code = WindowRefusedExitCode;
+    } else if (!demoStarted) {
+        code = tolm::CDemo::kRefusedExitCode;
+    } else if (tolm::platform::InBrowser()) {
+        // The page's animation frames run the passes; main returns and the game goes on.
+        tolm::CApplication* running = application.release();
+        tolm::CDemo* runningDemo = demo.release();
+        tolm::platform::RunLoop([running] { return running->RunOnce(); },
+                                [running, runningDemo] {
+                                    runningDemo->Stop();
+                                    delete running;
+                                    delete runningDemo;
+                                    tolm::CPlayerFile::Settle();
+                                });
+        return 0;
+    } else {
+        application->Run();
     }
+    demo->Stop();
+    application.reset();
     // The last progress or settings written must reach the disk before the process ends.
     tolm::CPlayerFile::Settle();
-    if (!demo.GetRestartOptions().empty()) return Restart(argc, argv, demo.GetRestartOptions());
+    if (!demo->GetRestartOptions().empty()) return Restart(argc, argv, demo->GetRestartOptions());
     return code;
 }

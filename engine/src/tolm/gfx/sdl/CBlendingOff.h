@@ -4,6 +4,7 @@
 #define TOLM_GFX_SDL_CBLENDINGOFF_H
 
 #include "SDL.h"
+#include "tolm/platform/WebPlatform.h"
 
 namespace tolm {
 
@@ -14,9 +15,9 @@ public:
     explicit CBlendingOff(SDL_Surface* surface)
         : mySurface(surface),
           myAlphaFlags(surface->flags & SDL_SRCALPHA),
-          myAlpha(surface->format->alpha),
+          myAlpha(platform::SurfaceAlpha(surface)),
           myKeyFlags(surface->flags & SDL_SRCCOLORKEY),
-          myKey(surface->format->colorkey),
+          myKey(platform::SurfaceColorKey(surface)),
           myRle((surface->flags & (SDL_RLEACCEL | SDL_RLEACCELOK)) ? SDL_RLEACCEL : 0) {
         SDL_SetAlpha(mySurface, 0, 255);
         SDL_SetColorKey(mySurface, 0, 0);

@@ -10,6 +10,7 @@
 #include "tolm/gfx/sdl/CTextureManager.h"
 #include "tolm/gfx/sdl/PixelAccess.h"
 #include "tolm/gfx/sdl/SaveTGA.h"
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
@@ -74,7 +75,7 @@ void RawCopy(SDL_Surface* from, const SDL_Rect& src, SDL_Surface* to, const SDL_
     // its pixels are not copied. Pictures with an alpha channel carry it over as it is.
     const bool keyed = (from->flags & SDL_SRCCOLORKEY) != 0 && f->Amask == 0;
     const Uint32 colourBits = f->Rmask | f->Gmask | f->Bmask;
-    const Uint32 key = f->colorkey & colourBits;
+    const Uint32 key = platform::SurfaceColorKey(from) & colourBits;
     // A keyed picture into an alpha picture of the same colour layout (text drawn with a
     // font file): opaque pixels only gain the full alpha.
     const bool sameColours = f->Rmask == t->Rmask && f->Gmask == t->Gmask && f->Bmask == t->Bmask;
@@ -140,7 +141,8 @@ SDL_Surface* CopyOfArea(SDL_Surface* surface, const types::rect& area) {
     }
     {
         CSurfaceLock lock(surface);
-        if (lock.IsLocked()) {
+        CSurfaceLock copyLock(copy);
+        if (lock.IsLocked() && copyLock.IsLocked()) {
             for (int row = 0; row < area.h; ++row) {
                 const auto* in = static_cast<const std::uint8_t*>(surface->pixels) +
                                  (area.y + row) * surface->pitch + area.x * f->BytesPerPixel;
@@ -150,8 +152,10 @@ SDL_Surface* CopyOfArea(SDL_Surface* surface, const types::rect& area) {
         }
     }
     // The copy is drawn like the original: same key, same per-surface alpha.
-    if (surface->flags & SDL_SRCCOLORKEY) SDL_SetColorKey(copy, SDL_SRCCOLORKEY, f->colorkey);
-    if (surface->flags & SDL_SRCALPHA) SDL_SetAlpha(copy, SDL_SRCALPHA, f->alpha);
+    if (surface->flags & SDL_SRCCOLORKEY)
+        SDL_SetColorKey(copy, SDL_SRCCOLORKEY, platform::SurfaceColorKey(surface));
+    if (surface->flags & SDL_SRCALPHA)
+        SDL_SetAlpha(copy, SDL_SRCALPHA, platform::SurfaceAlpha(surface));
     return copy;
 }
 
@@ -194,7 +198,10 @@ CGfxBufferSDL::~CGfxBufferSDL() {
 }
 
 void CGfxBufferSDL::DropWorkingCopy() {
-    if (myWorkingSurface != mySurface) SDL_FreeSurface(myWorkingSurface);
+    if (myWorkingSurface != mySurface) {
+        CSurfaceLock::Settle(myWorkingSurface);
+        SDL_FreeSurface(myWorkingSurface);
+    }
     myWorkingSurface = mySurface;
 }
 
@@ -268,7 +275,7 @@ CGfxBuffer* CGfxBufferSDL::WrapTransformed(SDL_Surface* transformed) {
     if (transformed == nullptr) return Gfx::GetEmptyBuffer();
     // The copy keeps the picture's transparent colour, or its keyed pixels would show.
     if (mySurface->flags & SDL_SRCCOLORKEY) {
-        SDL_SetColorKey(transformed, SDL_SRCCOLORKEY, mySurface->format->colorkey);
+        SDL_SetColorKey(transformed, SDL_SRCCOLORKEY, platform::SurfaceColorKey(mySurface));
     }
     return new CGfxBufferSDL(transformed);
 }
@@ -289,6 +296,7 @@ CGfxBuffer* CGfxBufferSDL::Scale(int w, int h) {
         return Gfx::GetEmptyBuffer();
     SDL_Surface* view = GetSurface();
     if (view == nullptr) return Gfx::GetEmptyBuffer();
+    CSurfaceLock::Settle(view);
     return WrapTransformed(zoomSurface(view, static_cast<double>(w) / GetWidth(),
                                        static_cast<double>(h) / GetHeight(), ourZoomSmoothing));
 }
@@ -299,6 +307,7 @@ CGfxBuffer* CGfxBufferSDL::Rotate(float angle) {
         return Gfx::GetEmptyBuffer();
     SDL_Surface* view = GetSurface();
     if (view == nullptr) return Gfx::GetEmptyBuffer();
+    CSurfaceLock::Settle(view);
     return WrapTransformed(rotozoomSurface(view, angle, 1.0, ourRotateSmoothing));
 }
 
@@ -329,7 +338,8 @@ bool CGfxBufferSDL::IsOpaque() const {
     if (surface == nullptr || myViewRect.w <= 0 || myViewRect.h <= 0) return false;
     const SDL_PixelFormat* format = surface->format;
     const bool blended = (surface->flags & SDL_SRCALPHA) != 0;
-    if (blended && format->Amask == 0 && format->alpha != SDL_ALPHA_OPAQUE) return false;
+    if (blended && format->Amask == 0 && platform::SurfaceAlpha(surface) != SDL_ALPHA_OPAQUE)
+        return false;
     const bool keyed = (surface->flags & SDL_SRCCOLORKEY) != 0;
     const bool perPixel = blended && format->Amask != 0;
     if (!keyed && !perPixel) return true;
@@ -338,11 +348,12 @@ bool CGfxBufferSDL::IsOpaque() const {
     // Keyed pixels are compared without their alpha bits, which counts more pixels as keyed
     // than a blit might: a wrong "not opaque" only costs a redraw.
     const Uint32 colorBits = ~format->Amask;
+    const Uint32 key = platform::SurfaceColorKey(surface) & colorBits;
     const types::rect area = myViewRect.Intersection(types::rect(0, 0, surface->w, surface->h));
     for (int y = area.y; y < area.y + area.h; ++y) {
         for (int x = area.x; x < area.x + area.w; ++x) {
             const Uint32 pixel = GetRawPixel(surface, x, y);
-            if (keyed && (pixel & colorBits) == (format->colorkey & colorBits)) return false;
+            if (keyed && (pixel & colorBits) == key) return false;
             if (perPixel && (pixel & format->Amask) != format->Amask) return false;
         }
     }
@@ -361,6 +372,8 @@ bool CGfxBufferSDL::BlitArea(CGfxBufferSDL* target, const types::rect& src,
     } else if (IsPlainCopy(mySurface, target->mySurface)) {
         CopyRows(mySurface, from, target->mySurface, to);
     } else {
+        CSurfaceLock::Settle(mySurface);
+        CSurfaceLock::Settle(target->mySurface);
         SDL_UpperBlit(mySurface, &from, target->mySurface, &to);
     }
     return true;

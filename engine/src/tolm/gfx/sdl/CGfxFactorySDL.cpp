@@ -6,7 +6,9 @@
 
 #include "tolm/gfx/Gfx.h"
 #include "tolm/gfx/sdl/CGfxBufferSDL.h"
+#include "tolm/gfx/sdl/CSurfaceLock.h"
 #include "tolm/gfx/sdl/CTextureManager.h"
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/utils/media/MediaGuard.h"
 
 namespace tolm {
@@ -23,6 +25,7 @@ bool DisplayTakesConversion() {
 // Replaces surface by its conversion when one can be made.
 SDL_Surface* Converted(SDL_Surface* surface, bool withAlpha) {
     SDL_Surface* converted = nullptr;
+    CSurfaceLock::Settle(surface);
     if (withAlpha) {
         converted = SDL_GetVideoSurface() != nullptr ? SDL_DisplayFormatAlpha(surface) : nullptr;
     } else if (DisplayTakesConversion()) {
@@ -31,6 +34,32 @@ SDL_Surface* Converted(SDL_Surface* surface, bool withAlpha) {
     if (converted == nullptr) return surface;
     SDL_FreeSurface(surface);
     return converted;
+}
+
+// A web page's SDL ignores colour keys: there a freshly loaded picture (its pixels still as
+// decoded) gets its key colour turned into transparency instead. Most pictures have no pixel
+// of that colour and are left alone without a copy to the canvas and back.
+void KeyToAlpha(SDL_Surface* loaded, const types::color& key) {
+    const SDL_PixelFormat* f = loaded->format;
+    if (f->BytesPerPixel != 4 || f->Amask == 0 || loaded->pixels == nullptr) return;
+    const Uint32 colourBits = f->Rmask | f->Gmask | f->Bmask;
+    const Uint32 keyed = SDL_MapRGB(loaded->format, key.r, key.g, key.b) & colourBits;
+    const auto keyedPixel = [&](int x, int y) -> Uint32* {
+        auto* row =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(loaded->pixels) + y * loaded->pitch);
+        return (row[x] & colourBits) == keyed ? row + x : nullptr;
+    };
+    bool found = false;
+    for (int y = 0; y < loaded->h && !found; ++y)
+        for (int x = 0; x < loaded->w && !found; ++x) found = keyedPixel(x, y) != nullptr;
+    if (!found) return;
+    CSurfaceLock lock(loaded);
+    if (!lock.IsLocked()) return;
+    for (int y = 0; y < loaded->h; ++y) {
+        for (int x = 0; x < loaded->w; ++x) {
+            if (Uint32* pixel = keyedPixel(x, y)) *pixel = 0;
+        }
+    }
 }
 
 }  // namespace
@@ -59,7 +88,7 @@ CGfxBuffer* CGfxFactorySDL::NewBuffer(int w, int h) {
     SDL_Surface* surface = CreateSurface(w, h);
     if (surface == nullptr) return Gfx::GetEmptyBuffer();
     surface = Converted(surface, true);
-    if (surface->format->BytesPerPixel == 4) {
+    if (CSurfaceLock lock(surface); lock.IsLocked() && surface->format->BytesPerPixel == 4) {
         for (int row = 0; row < surface->h; ++row) {
             std::memset(static_cast<Uint8*>(surface->pixels) + row * surface->pitch, 0,
                         static_cast<std::size_t>(surface->w) * 4);
@@ -86,7 +115,9 @@ CGfxBuffer* CGfxFactorySDL::LoadImage(const std::string& filename, const types::
                                  error.empty() ? "SDL_image could not decode it" : error);
             return Gfx::GetEmptyBuffer();
         }
-        surface = Converted(loaded, loaded->format->alpha != 0 && loaded->format->Amask != 0);
+        if (platform::InBrowser()) KeyToAlpha(loaded, colorKey);
+        surface =
+            Converted(loaded, platform::SurfaceAlpha(loaded) != 0 && loaded->format->Amask != 0);
         textures->AddNew(filename, surface, false);
     }
     auto* buffer = new CGfxBufferSDL(surface, colorKey, filename);
@@ -98,9 +129,10 @@ void CGfxFactorySDL::AccelerateDrawing(SDL_Surface* surface) {
     if (surface == nullptr) return;
     if (surface->format->Amask != 0 && (surface->flags & SDL_SRCALPHA) != 0) {
         SDL_SetColorKey(surface, 0, 0);
-        SDL_SetAlpha(surface, SDL_SRCALPHA | SDL_RLEACCEL, surface->format->alpha);
+        SDL_SetAlpha(surface, SDL_SRCALPHA | SDL_RLEACCEL, platform::SurfaceAlpha(surface));
     } else if (surface->flags & SDL_SRCCOLORKEY) {
-        SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, surface->format->colorkey);
+        SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL,
+                        platform::SurfaceColorKey(surface));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "tolm/gfx/sdl/CScreenBufferSDL.h"
 
 #include "tolm/gfx/MergeRects.h"
+#include "tolm/gfx/sdl/CSurfaceLock.h"
 
 namespace tolm {
 
@@ -67,6 +68,7 @@ void CScreenBufferSDL::Flip() {
 }
 
 void CScreenBufferSDL::FlipDisplay(SDL_Surface* screen) {
+    CSurfaceLock::Settle(screen);
     SDL_Flip(screen);
 }
 
@@ -78,6 +80,7 @@ void CScreenBufferSDL::UpdateDisplay(SDL_Surface* screen, const std::vector<type
         sdlRects.push_back(SDL_Rect{static_cast<Sint16>(r.x), static_cast<Sint16>(r.y),
                                     static_cast<Uint16>(r.w), static_cast<Uint16>(r.h)});
     }
+    CSurfaceLock::Settle(screen);
     SDL_UpdateRects(screen, static_cast<int>(sdlRects.size()), sdlRects.data());
 }
 

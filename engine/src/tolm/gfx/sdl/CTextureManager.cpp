@@ -1,6 +1,7 @@
 #include "tolm/gfx/sdl/CTextureManager.h"
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
+#include "tolm/gfx/sdl/CSurfaceLock.h"
 #include "tolm/utils/logger/CLogger.h"
 
 namespace tolm {
@@ -45,11 +46,13 @@ void CTextureManager::Release(SDL_Surface* surface) {
         if (entry->second.surface != surface) continue;
         --entry->second.count;
         if (entry->second.count <= 0 && !entry->second.keep) {
+            CSurfaceLock::Settle(surface);
             SDL_FreeSurface(surface);
             myTextures.erase(entry);
         }
         return;
     }
+    CSurfaceLock::Settle(surface);
     SDL_FreeSurface(surface);
 }
 

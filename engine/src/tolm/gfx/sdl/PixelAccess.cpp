@@ -1,5 +1,7 @@
 #include "tolm/gfx/sdl/PixelAccess.h"
 
+#include <cstddef>
+
 namespace tolm {
 namespace {
 

@@ -1,4 +1,5 @@
-// Writes an SDL surface of any depth as an 8-bit RGB PNG picture (libpng), for screenshots.
+// Writes an SDL surface of any depth as an 8-bit RGB PNG picture, for screenshots: with
+// libpng where the build has it, uncompressed otherwise.
 // The surface stays the caller's and is left as it was found.
 #ifndef TOLM_GFX_SDL_SAVEPNG_H
 #define TOLM_GFX_SDL_SAVEPNG_H

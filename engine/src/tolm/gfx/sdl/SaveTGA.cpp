@@ -46,7 +46,9 @@ bool WritePalette(SDL_RWops* out, const SDL_Surface* surface) {
         entries.push_back(c.b);
         entries.push_back(c.g);
         entries.push_back(c.r);
-        if (keyed) entries.push_back(static_cast<Uint32>(i) == surface->format->colorkey ? 0 : 255);
+        if (keyed)
+            entries.push_back(static_cast<Uint32>(i) == platform::SurfaceColorKey(surface) ? 0
+                                                                                           : 255);
     }
     return WriteAll(out, entries.data(), entries.size());
 }
@@ -67,6 +69,7 @@ SDL_Surface* CreateRowSurface(const SDL_Surface* surface) {
 
 void WriteRows(SDL_RWops* out, SDL_Surface* surface, SDL_Surface* row) {
     CBlendingOff plainCopy(surface);
+    CSurfaceLock::Settle(surface);
     const std::size_t rowBytes = static_cast<std::size_t>(surface->w) * row->format->BytesPerPixel;
     for (int y = 0; y < surface->h; ++y) {
         SDL_Rect from{0, static_cast<Sint16>(y), static_cast<Uint16>(surface->w), 1};

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/utils/StringUtils.h"
 #include "tolm/utils/files/SafeWrite.h"
 #include "tolm/utils/logger/CLogger.h"
@@ -94,7 +95,7 @@ void CConsoleInputLine::SaveHistory() const {
     // Written whole or not at all, so that a crash while saving keeps the old history.
     std::string text;
     for (const std::string& line : myHistory) text += line + '\n';
-    WriteFileSafely(myHistoryFile, text);
+    if (WriteFileSafely(myHistoryFile, text)) platform::KeepPlayerFiles();
 }
 
 CConsoleInputLine::Result CConsoleInputLine::OnKey(int key) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tolm/gfx/Gfx.h"
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
 #include "tolm/tasks/CTaskScheduler.h"
 #include "tolm/tasks/task_sdl/BuiltInCursors.h"
@@ -55,12 +56,16 @@ void CTaskEventSDL::HandleEvent(const SDL_Event& event) {
                 myEventManager->Activity(event.active.gain != 0);
             }
             break;
-        case SDL_KEYDOWN:
-            myEventManager->KeyDown(event.key.keysym.sym);
-            myEventManager->Character(event.key.keysym.unicode);
+        case SDL_KEYDOWN: {
+            const int key = platform::EngineKey(event.key.keysym.sym);
+            myEventManager->KeyDown(key);
+            // The page's SDL gives a key without a character its own code as the character.
+            const bool renumbered = key != static_cast<int>(event.key.keysym.sym);
+            myEventManager->Character(renumbered ? 0 : event.key.keysym.unicode);
             break;
+        }
         case SDL_KEYUP:
-            myEventManager->KeyUp(event.key.keysym.sym);
+            myEventManager->KeyUp(platform::EngineKey(event.key.keysym.sym));
             break;
         case SDL_MOUSEMOTION:
             myEventManager->MouseMoved(event.motion.x, event.motion.y);

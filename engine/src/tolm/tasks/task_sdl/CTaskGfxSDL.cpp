@@ -1,5 +1,6 @@
 #include "tolm/tasks/task_sdl/CTaskGfxSDL.h"
 
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "tolm/gfx/sdl/CScreenBufferSDL.h"
 #include "tolm/gfx/sdl/SavePNG.h"
 #include "tolm/inputdevice/CEventManager.h"
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/tasks/CBoundVariable.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
@@ -132,7 +134,8 @@ void CTaskGfxSDL::OnResize(int /*width*/, int /*height*/) {
 
 void CTaskGfxSDL::Update() {
     const types::ticks elapsed = myFrameClock.GetTime() - myLastFrame;
-    if (elapsed < kFrameInterval) return;
+    // A page calls each pass at one of its animation frames: each is a frame to draw.
+    if (elapsed < kFrameInterval && !platform::InBrowser()) return;
     if (!FollowVideoSurface()) return;
     CTaskGfx::Update();
     myScreen->SetSendUpdateList(UpdateRects() != 0);
@@ -199,6 +202,12 @@ std::string CTaskGfxSDL::Screenshot(const std::string& fileName) {
         Logger().Error() << "[ERROR] Screenshot: could not write " << name << ": " << error
                          << std::endl;
         return "[ERROR] Screenshot: could not write " + name + ": " + error;
+    }
+    // A page hands the picture to the player as a download and keeps no copy.
+    if (platform::OfferDownload(name, "image/png")) {
+        std::remove(name.c_str());
+        Logger() << "Screenshot offered as a download: " << name << std::endl;
+        return "Screenshot offered as a download: " + name;
     }
     Logger() << "Screenshot written to " << name << std::endl;
     return "Screenshot written to " + name;

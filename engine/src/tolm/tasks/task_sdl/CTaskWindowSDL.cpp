@@ -7,6 +7,7 @@
 
 #include "tolm/designpatterns/singleton/CSingletonPtr.h"
 #include "tolm/inputdevice/CEventManager.h"
+#include "tolm/platform/WebPlatform.h"
 #include "tolm/tasks/CConsoleHolder.h"
 #include "tolm/tasks/CPlayerSettings.h"
 #include "tolm/tasks/CTaskLibraryRegistrar.h"
@@ -412,6 +413,8 @@ void CTaskWindowSDL::Resize(int width, int height) {
 }
 
 void CTaskWindowSDL::ToggleFullscreen() {
+    // A page puts its canvas on the whole screen itself; the mode and the setting stay.
+    if (platform::ToggleFullscreen()) return;
     myFullscreen = !myFullscreen;
     EventManager().SizeChanged(myWidth, myHeight);
     if (myScreen != nullptr) {

@@ -6,9 +6,14 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tolm {
+
+// The engine's own names of SDL 1.2's keys by SDL 1.2 key code, the same as SDL gives them
+// on the desktop: the names where SDL knows none (a web page).
+std::vector<std::pair<int, std::string>> OwnKeyNames();
 
 // The name of every key code from 0 up, "unknown key" for a code without one; nothing when
 // SDL could not give them (logged as a warning).

@@ -149,6 +149,9 @@ bool CFileLocations::MakeFolder(const std::string& folder, std::string* error) {
     for (const fs::path& part : path) {
         made /= part;
         if (::mkdir(made.c_str(), 0700) == 0 || errno == EEXIST) continue;
+        // Some systems answer EINVAL for the root instead of EEXIST.
+        struct stat existing {};
+        if (::stat(made.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) continue;
         *error = "cannot make the folder " + made.string() + ": " + std::strerror(errno);
         return false;
     }

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <set>
 #include <sstream>
@@ -58,6 +59,18 @@ public:
     }
 
     void Push(std::string fileName, std::string content) {
+        if (myOnCaller) {
+            // After anything still queued from before, so that the order holds.
+            Wait();
+            SDone done{fileName, false, std::string()};
+            done.ok = WriteFileSafely(fileName, content, &done.error);
+            {
+                std::lock_guard<std::mutex> lock(myMutex);
+                myDone.push_back(std::move(done));
+            }
+            if (myAfterEach) myAfterEach();
+            return;
+        }
         {
             std::lock_guard<std::mutex> lock(myMutex);
             myJobs.emplace_back(std::move(fileName), std::move(content));
@@ -69,6 +82,12 @@ public:
     void Wait() {
         std::unique_lock<std::mutex> lock(myMutex);
         myIdle.wait(lock, [this] { return myJobs.empty() && !myBusy; });
+    }
+
+    void WriteOnCaller(bool onCaller, std::function<void()> afterEach) {
+        std::lock_guard<std::mutex> lock(myMutex);
+        myOnCaller = onCaller;
+        myAfterEach = std::move(afterEach);
     }
 
     std::vector<SDone> TakeDone() {
@@ -104,6 +123,8 @@ private:
     std::vector<SDone> myDone;
     bool myBusy = false;
     bool myStopping = false;
+    bool myOnCaller = false;
+    std::function<void()> myAfterEach;
     std::thread myThread;
 };
 
@@ -233,6 +254,10 @@ bool CPlayerFile::Write(const Fields& fields) {
 
 void CPlayerFile::ReportWrites() {
     Tell(Queue().TakeDone());
+}
+
+void CPlayerFile::WriteOnCaller(bool onCaller, std::function<void()> afterEach) {
+    Queue().WriteOnCaller(onCaller, std::move(afterEach));
 }
 
 void CPlayerFile::WaitForWrites() {

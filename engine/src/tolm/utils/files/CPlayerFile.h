@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -45,6 +46,10 @@ public:
     // Logs the failures of the writes finished since the last report; the main loop's
     // owners call it once a frame, which costs a lock when nothing happened.
     static void ReportWrites();
+    // For hosts that cannot start a thread (a web page): with onCaller, each later write is
+    // done at once, inside Write, and then afterEach is called; without, writes go to the
+    // writer thread again.
+    static void WriteOnCaller(bool onCaller, std::function<void()> afterEach = {});
     // Waits until every queued write is done (the process entry, before it ends).
     static void WaitForWrites();
     // Waits, reports, and tells whether every write finished since the last report worked.

@@ -111,6 +111,34 @@ TEST_F(PlayerFileTest, AMissingFileIsNoFaultAndWrittenFieldsReadBack) {
     EXPECT_TRUE(myLog->Lines().empty());
 }
 
+// Where no writer thread can run (a web page), each write is on the disk when Write returns,
+// and the host hears of each one; a failure is still told once, at the next report.
+TEST_F(PlayerFileTest, WritesOnTheCallerAreDoneAtOnceAndEachIsAnnounced) {
+    int announced = 0;
+    CPlayerFile::WriteOnCaller(true, [&announced] { ++announced; });
+    struct SBackToTheThread {
+        ~SBackToTheThread() { CPlayerFile::WriteOnCaller(false); }
+    } backToTheThread;
+    CPlayerFile file(myName, "progress");
+    CPlayerFile::Fields fields;
+    ASSERT_TRUE(file.Write({{"level", "2"}}));
+    EXPECT_EQ(announced, 1);
+    EXPECT_EQ(file.Read(fields), CPlayerFile::ERead::kRead);
+    EXPECT_EQ(fields, (CPlayerFile::Fields{{"level", "2"}}));
+    ASSERT_TRUE(file.Write({{"level", "3"}}));
+    EXPECT_EQ(announced, 2);
+    EXPECT_EQ(file.Read(fields), CPlayerFile::ERead::kRead);
+    EXPECT_EQ(fields, (CPlayerFile::Fields{{"level", "3"}}));
+
+    FailNextSafeWriteAt(ESafeWriteStep::kRename);
+    ASSERT_TRUE(file.Write({{"level", "4"}}));
+    EXPECT_EQ(announced, 3);
+    EXPECT_FALSE(CPlayerFile::Settle());
+    ASSERT_EQ(myLog->Lines().size(), 1u);
+    EXPECT_EQ(file.Read(fields), CPlayerFile::ERead::kRead);
+    EXPECT_EQ(fields, (CPlayerFile::Fields{{"level", "3"}}));
+}
+
 TEST_F(PlayerFileTest, AWriteInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
     CPlayerFile file(myName, "progress");
     ASSERT_TRUE(file.Write({{"level", "2"}}));
