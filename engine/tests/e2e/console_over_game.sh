@@ -10,9 +10,7 @@ in_xvfb xdotool import /usr/bin/convert -- "$@"
 e2e_setup "$@"
 closer="$(dirname "$tolm")/x11_close_window"
 [ -x "$closer" ] || { echo "SKIP: $closer was not built (needs libx11-dev)"; exit 77; }
-unset SDL_VIDEODRIVER
-printf 'leak:libX11.so\n' >lsan.supp
-export SDL_AUDIODRIVER=dummy LSAN_OPTIONS="suppressions=$work/lsan.supp"
+x11_setup
 ln -s "$source_dir/game/data" data
 cp "$source_dir/game/autoexec.txt" autoexec.txt
 echo 'gfx_log_fps = 1' >>autoexec.txt

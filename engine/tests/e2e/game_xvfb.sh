@@ -10,10 +10,7 @@
 in_xvfb /usr/bin/convert /usr/bin/python3 -- "$@"
 
 e2e_setup "$@"
-unset SDL_VIDEODRIVER
-export SDL_AUDIODRIVER=dummy
-printf 'leak:libX11.so\n' >lsan.supp
-export LSAN_OPTIONS="suppressions=$work/lsan.supp"
+x11_setup
 
 ln -s "$source_dir/game/data" data
 cp "$source_dir/game/autoexec.txt" autoexec.txt

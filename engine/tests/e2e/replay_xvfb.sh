@@ -7,9 +7,7 @@
 in_xvfb -- "$@"
 
 e2e_setup "$@"
-export SDL_AUDIODRIVER=dummy
-printf 'leak:libX11.so\n' >lsan.supp
-export LSAN_OPTIONS="suppressions=$work/lsan.supp"
+x11_setup
 ln -s "$source_dir/game/data" data
 cp "$source_dir/game/demos/autoexec.txt" autoexec.txt
 cp "$source_dir/game/demos/level1.rec" level1.rec

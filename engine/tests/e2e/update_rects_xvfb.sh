@@ -5,21 +5,10 @@
 # of the same frame. Skipped (77) when the X tools are missing.
 . "$(dirname "$0")/support/common.sh"
 
-if [ -z "${TOLM_IN_XVFB:-}" ]; then
-    for tool in xvfb-run xdotool import /usr/bin/convert /usr/bin/compare xlogo; do
-        command -v "$tool" >/dev/null || {
-            echo "SKIP: $tool is missing (scripts/install-deps.sh --test installs it)"
-            exit 77
-        }
-    done
-    TOLM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
-fi
+in_xvfb xdotool import /usr/bin/convert /usr/bin/compare xlogo -- "$@"
 
 e2e_setup "$@"
-unset SDL_VIDEODRIVER
-export SDL_AUDIODRIVER=dummy
-printf 'leak:libX11.so\n' >lsan.supp
-export LSAN_OPTIONS="suppressions=$work/lsan.supp"
+x11_setup
 
 ln -s "$source_dir/game/data" data
 cp "$source_dir/game/autoexec.txt" autoexec.txt

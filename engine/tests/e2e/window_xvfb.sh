@@ -10,10 +10,7 @@ e2e_setup "$@"
 ln -s "$source_dir/game/data" data
 closer="$(dirname "$tolm")/x11_close_window"
 [ -x "$closer" ] || { echo "SKIP: $closer was not built (needs libx11-dev)"; exit 77; }
-unset SDL_VIDEODRIVER
-# libX11 keeps a few allocations of its own until exit.
-printf 'leak:libX11.so\n' >lsan.supp
-export LSAN_OPTIONS="suppressions=$work/lsan.supp"
+x11_setup
 
 cat >autoexec.txt <<'SCRIPT'
 taskload("sdl");
